@@ -1,0 +1,31 @@
+# One library per layer, made of every .cpp in the layer's folder (and, for the kit, its
+# sprites folder). Globbing keeps the list in one place: add a file and re-run the build.
+function(vorpel_layer name)
+  cmake_parse_arguments(L "" "" "DIRS;DEPS" ${ARGN})
+  set(sources)
+  foreach(dir ${L_DIRS})
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND sources ${found})
+  endforeach()
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_link_libraries(${name} PUBLIC ${L_DEPS})
+  else()
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE ${L_DEPS})
+  endif()
+endfunction()
+
+# A test program per folder of tests, registered with CTest one case at a time.
+function(vorpel_tests name)
+  cmake_parse_arguments(T "" "" "DEPS;ENV" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${T_DEPS} testsupport GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "${T_ENV}" LABELS unit)
+endfunction()

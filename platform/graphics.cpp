@@ -57,7 +57,11 @@ float PixelsToUnitsY(float py) {
 bool EnsureVideo() {
   if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-  return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // Keep the GL library loaded for the life of the process: reopening it for every window is
+  // slow, and the leak checker can only name the driver's allocations while it is loaded.
+  SDL_GL_LoadLibrary(nullptr);
+  return true;
 }
 
 }  // namespace detail

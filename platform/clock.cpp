@@ -29,6 +29,7 @@ void SleepMilliseconds(int ms) {
   if (g_scripted) {
     g_scripted->Advance(ms);
     g_scripted->slept_ += ms;
+    if (g_scripted->on_sleep) g_scripted->on_sleep(*g_scripted);
     return;
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(ms));

@@ -28,6 +28,8 @@ class ScriptedClock {
   int TotalSlept() const { return slept_; }
   // Called on every clock read (for example to move time on while code busy-waits).
   std::function<void(ScriptedClock&)> on_read;
+  // Called after every sleep has advanced the clock (for example to end a wait after a few).
+  std::function<void(ScriptedClock&)> on_sleep;
 
  private:
   friend int MillisecondClock();

@@ -1,0 +1,10 @@
+#include "kit/kit_state.hpp"
+
+#include "kit/screen_fader.hpp"
+
+float FrameDelta = 0.0f;
+
+MGE_KitState& KitState() {
+  static MGE_KitState state;
+  return state;
+}

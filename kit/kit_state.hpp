@@ -23,6 +23,24 @@ inline float kitMapOffsetCells[2] = {0.0f, 0.0f};
 inline constexpr int kDeltaRingSize = 80;
 inline constexpr int kMaxFrameMs = 50;
 
+// The kit's own mouse pointer picture and its animation.
+struct MGE_PointerState {
+  int visible = 0;
+  int slot = 0, srcX = 0, srcY = 0, width = 0, height = 0;
+  float hotX = 0.0f, hotY = 0.0f;    // hot-spot argument plus half the picture size
+  float gameX = 0.0f, gameY = 0.0f;  // last computed game mouse position, unrounded
+  int animMode = 0;
+  int animIndex = 0;
+  float frame = 0.0f, firstFrame = 0.0f, lastFrame = 0.0f;
+  float animSpeed = 0.0f;
+};
+
+// What the back buffer shows (projection) and the game area inside it.
+struct MGE_ProjectionState {
+  int width = 0, height = 0;
+  int gameWidth = 0, gameHeight = 0;
+};
+
 struct MGE_KitState {
   // Screen mode opened by Grafix (depth 0 is a window) and the virtual game area.
   int screenWidth = 0, screenHeight = 0, screenDepth = 0;
@@ -32,6 +50,7 @@ struct MGE_KitState {
   float mouseScaleX = 1.0f, mouseScaleY = 1.0f;
   float mouseOffsetX = 0.0f, mouseOffsetY = 0.0f;
   int projectionMode = 0;
+  MGE_ProjectionState projection;
 
   // Added to every blit and sprite position.
   float renderOffsetX = 0.0f, renderOffsetY = 0.0f;
@@ -68,6 +87,8 @@ struct MGE_KitState {
   MGE_AppFunction suspendFunction = [] {};
   MGE_AppFunction resumeFunction = [] {};
   MGE_SpriteEventFunction spriteEventFunction = [](MGE_Sprite*, int) { return 0; };
+
+  MGE_PointerState pointer;
 
   int screenshotCounter = 0;
   // Corners (0,0), (W,0), (W,H), (0,H) of the game area as x, y pairs.

@@ -7,19 +7,12 @@
 #include "platform/graphics.hpp"
 
 namespace {
-
-// Projection width and height (what the back buffer shows) and the game area inside it.
-struct Projection {
-  int width = 0, height = 0;
-  int gameWidth = 0, gameHeight = 0;
-};
-Projection g_projection;
-
+MGE_ProjectionState& Projection() { return KitState().projection; }
 }  // namespace
 
 int ProjectionMatrix::SetScale(int width, int height) {
   if (width <= 0 || height <= 0) return 0;
-  g_projection = {width, height, width, height};
+  Projection() = {width, height, width, height};
   SetProjectionSize(float(width), float(height));
   MGE_KitState& kit = KitState();
   if (GraphicsWidth() > 0 && GraphicsHeight() > 0) {
@@ -43,8 +36,8 @@ int ProjectionMatrix::SetLetterbox(int w, int h) {
     pw = gw / (gh / float(h));
   }
   SetScale(TruncToInt(pw), TruncToInt(ph));
-  g_projection.gameWidth = w;
-  g_projection.gameHeight = h;
+  Projection().gameWidth = w;
+  Projection().gameHeight = h;
   float ox = CenterX() - float(w / 2), oy = CenterY() - float(h / 2);
   SetDrawOrigin(ox, oy);
   MGE_GameSystem::SetScreenRenderOffset(ox, oy);
@@ -57,7 +50,7 @@ int ProjectionMatrix::SetLetterbox(int w, int h) {
 }
 
 int ProjectionMatrix::DrawLetterbox() {
-  const Projection& p = g_projection;
+  const MGE_ProjectionState& p = Projection();
   // Bars only while this projection is the one in force (a reopened screen maps 1:1 again).
   float current_w = 0.0f, current_h = 0.0f;
   GetProjectionSize(current_w, current_h);
@@ -81,7 +74,7 @@ int ProjectionMatrix::DrawLetterbox() {
   return 0;
 }
 
-float ProjectionMatrix::Width() { return float(g_projection.gameWidth); }
-float ProjectionMatrix::Height() { return float(g_projection.gameHeight); }
-float ProjectionMatrix::CenterX() { return float(g_projection.width / 2); }
-float ProjectionMatrix::CenterY() { return float(g_projection.height / 2); }
+float ProjectionMatrix::Width() { return float(Projection().gameWidth); }
+float ProjectionMatrix::Height() { return float(Projection().gameHeight); }
+float ProjectionMatrix::CenterX() { return float(Projection().width / 2); }
+float ProjectionMatrix::CenterY() { return float(Projection().height / 2); }

@@ -18,23 +18,20 @@ void Upload(const ImagePtr& image) {
   for (int frame = 0; frame < image->FrameCount(); ++frame) image->Frame(frame);
 }
 
-// The columns (or rows) j of a copy of length n for which both the target position t + j and the
-// source position (s + j, or s + n - 1 - j when reversed) lie inside their pictures.
+// The columns (or rows) j of a copy of length n that stay clear of the left (top) edges: the
+// target position t + j, and the source position s + j, or s + n - 1 - j when reversed, must not
+// be negative. The right and bottom edges are already met by n.
 struct Span {
   std::int64_t first, end;
 };
 
-Span CopySpan(std::int64_t s, std::int64_t source_size, std::int64_t t, std::int64_t target_size,
-              std::int64_t n, bool reversed) {
+Span CopySpan(std::int64_t s, std::int64_t t, std::int64_t n, bool reversed) {
   std::int64_t first = std::max<std::int64_t>(0, -t);
-  std::int64_t end = std::min(n, target_size - t);
-  if (reversed) {
-    first = std::max(first, s + n - source_size);
+  std::int64_t end = n;
+  if (reversed)
     end = std::min(end, s + n);
-  } else {
+  else
     first = std::max(first, -s);
-    end = std::min(end, source_size - s);
-  }
   return {first, std::max(first, end)};
 }
 
@@ -42,8 +39,8 @@ void CopyPixels(const TPixmap& source, int sx, int sy, TPixmap& target, int tx, 
                 std::int64_t w, std::int64_t h, int mode, bool opaque_only) {
   bool mirror = mode == kCopyMirrored || mode == kCopyTurned;
   bool flip = mode == kCopyFlipped || mode == kCopyTurned;
-  Span rows = CopySpan(sy, source.height, ty, target.height, h, flip);
-  Span cols = CopySpan(sx, source.width, tx, target.width, w, mirror);
+  Span rows = CopySpan(sy, ty, h, flip);
+  Span cols = CopySpan(sx, tx, w, mirror);
   for (std::int64_t i = rows.first; i < rows.end; ++i) {
     int src_y = int(flip ? sy + (h - 1) - i : sy + i);
     for (std::int64_t j = cols.first; j < cols.end; ++j) {

@@ -41,6 +41,11 @@ TEST_F(Projection, AWideScreenGetsBarsLeftAndRight) {
   EXPECT_EQ(Pixel(1682, 540), 0x000000u);
   EXPECT_EQ(Pixel(1919, 1079), 0x000000u);
   EXPECT_EQ(DrawState().origin_x, 133.0f) << "the origin comes back after the bars";
+  // The pointer over the left bar's edge is at the game's left edge.
+  InjectMouseMove(240, 0);
+  EXPECT_EQ(MGE_MouseType::X(), 0.0f);
+  InjectMouseMove(1680, 0);
+  EXPECT_EQ(MGE_MouseType::X(), 799.0f);
 }
 
 TEST_F(Projection, ATallScreenGetsBarsTopAndBottom) {

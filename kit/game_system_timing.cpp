@@ -117,8 +117,7 @@ int MGE_GameSystem::ResetDeltaLogicTime() {
 int MGE_GameSystem::DoFixedLogic(const std::function<void()>& logic) {
   MGE_KitState& kit = KitState();
   int elapsed = 0;
-  while ((elapsed = ClockDiff(MillisecondClock(), kit.lastLogicTime)) == 0) {
-  }
+  while ((elapsed = ClockDiff(MillisecondClock(), kit.lastLogicTime)) == 0) ClockSpin();
   int due = elapsed / kit.logicStep;
   // After a long stall the backlog is dropped to a single step.
   if (due > 1000) due = 1;

@@ -133,14 +133,6 @@ TEST_F(GameSystem, EndScene2AdvancesAndDrawsTheKitsFader) {
   EXPECT_EQ(MGE_GameSystem::IsScreenFading(), 0);
 }
 
-TEST_F(GameSystem, RenderOffsetMovesTheSpriteOffsetAlong) {
-  MGE_KitState& kit = KitState();
-  kit.spriteRenderOffsetX = 5.0f;
-  MGE_GameSystem::SetScreenRenderOffset(10.0f, -3.0f);
-  EXPECT_EQ(kit.spriteDrawOffsetX, 15.0f);
-  EXPECT_EQ(kit.spriteDrawOffsetY, -3.0f);
-}
-
 namespace {
 
 class Suspension : public KitTest {

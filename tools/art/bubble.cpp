@@ -98,9 +98,12 @@ float LampShape(Highlight h, float a, float b) {
       float ca = 0.94f, sa = 0.34f;
       return SdRoundBox(a * ca - b * sa, a * sa + b * ca, 0, 0, 0.62f, 0.08f, 0.08f);
     }
-    case Highlight::kStar: {
-      float core = std::hypot(a, b) - 0.12f;
-      float rays = std::min(SdSegment(a, b, -0.5f, 0, 0.5f, 0, 0.012f), SdSegment(a, b, 0, -0.5f, 0, 0.5f, 0.012f));
+    case Highlight::kStar: {  // a glint: a bright core and four tapering rays
+      float ax = std::abs(a), ay = std::abs(b);
+      float core = std::hypot(a, b) - 0.1f;
+      float across = std::max(ay - 0.05f * (1.0f - ax / 0.45f), ax - 0.45f);
+      float down = std::max(ax - 0.05f * (1.0f - ay / 0.45f), ay - 0.45f);
+      float rays = std::min(across, down);
       return std::min(core, rays);
     }
   }

@@ -39,14 +39,31 @@ Canvas Depths(const Theme& t, std::uint32_t seed) {
   });
 }
 
-// Folds of sheeny cloth.
+// Height of softly folded cloth: waves of several directions, each bent by noise.
+float ClothHeight(float u, float v, std::uint32_t seed) {
+  const int kx[] = {1, 2, -1}, ky[] = {2, 1, 3};
+  const float amp[] = {1.0f, 0.55f, 0.35f};
+  float h = 0;
+  for (int i = 0; i < 3; ++i) {
+    float bend = 2.2f * FbmTile(u, v, 2, 2, seed + std::uint32_t(i) * 17);
+    h += amp[i] * std::sin(kTau * (float(kx[i]) * u + float(ky[i]) * v) + bend);
+  }
+  return h;
+}
+
+// Satin lit from the upper left: shade from the slope of the folds, a sheen on the crests.
 Canvas Silk(const Theme& t, std::uint32_t seed) {
+  const float e = 1.0f / kTileSize;
   return ShadeTile([&](float u, float v) {
-    float phase = kTau * (u + 2.0f * v) + 2.4f * FbmTile(u, v, 2, 2, seed);
-    float fold = 0.5f + 0.5f * std::sin(phase);
-    float sheen = std::pow(std::max(0.0f, std::cos(phase - 0.9f)), 6.0f);
-    const Rgb stops[] = {t.deep, t.mid, Mix(t.mid, t.accent, 0.7f)};
-    Rgb c = Ramp(stops, 0.1f + 0.8f * fold) + Mix(t.light, t.glow, 0.5f) * (0.2f * sheen);
+    float h = ClothHeight(u, v, seed);
+    float dx = (ClothHeight(u + e, v, seed) - ClothHeight(u - e, v, seed)) * 0.5f;
+    float dy = (ClothHeight(u, v + e, seed) - ClothHeight(u, v - e, seed)) * 0.5f;
+    float nx = -dx * 18.0f, ny = -dy * 18.0f;  // slope per pixel, exaggerated into a normal
+    float inv = 1.0f / std::sqrt(nx * nx + ny * ny + 1.0f);
+    float light = Clamp01((-0.5f * nx - 0.6f * ny + 0.62f) * inv);
+    float sheen = std::pow(light, 12.0f);
+    const Rgb stops[] = {t.deep, t.mid, Mix(t.mid, t.accent, 0.6f)};
+    Rgb c = Ramp(stops, 0.15f + 0.7f * light + 0.08f * h) + Mix(t.light, t.glow, 0.5f) * (0.3f * sheen);
     return Paint(c * Breath(u, v, seed), 1);
   });
 }
@@ -73,33 +90,28 @@ Canvas Stars(const Theme& t, std::uint32_t seed) {
   return c;
 }
 
-// Polished stone with pale veins.
+// Polished stone with soft pale veins.
 Canvas Marble(const Theme& t, std::uint32_t seed) {
   return ShadeTile([&](float u, float v) {
-    float n = FbmTile(u, v, 3, 5, seed);
-    float veins = std::exp(-9.0f * std::abs(std::sin(kTau * (u + v) + 5.0f * n)));
-    float fine = std::exp(-16.0f * std::abs(std::sin(kTau * (2 * u - v) + 7.0f * FbmTile(u, v, 4, 4, seed + 9))));
+    float n = WarpedTile(u, v, seed, 2, 3, 0.4f);
+    float s = std::abs(std::sin(kTau * (u + v) + 6.0f * n));
+    float veins = 0.35f * std::exp(-s * 4.0f) + 0.45f * std::exp(-s * 16.0f);
+    float fine = std::exp(-14.0f * std::abs(std::sin(kTau * (2 * u - v) + 5.0f * FbmTile(u, v, 3, 3, seed + 9))));
     const Rgb stops[] = {t.deep, t.mid, Mix(t.mid, t.accent, 0.5f)};
-    Rgb c = Ramp(stops, 0.5f + 0.9f * FbmTile(u, v, 2, 4, seed + 4));
-    c = Mix(c, t.light, 0.45f * veins + 0.18f * fine);
+    Rgb c = Ramp(stops, 0.5f + 0.8f * FbmTile(u, v, 2, 4, seed + 4));
+    c = Mix(c, Mix(t.light, t.glow, 0.3f), 0.6f * veins + 0.12f * fine);
     return Paint(c * Breath(u, v, seed), 1);
   });
 }
 
-// Washes of thin paint, darker where each wash dried at its edge.
-Canvas Watercolour(const Theme& t, std::uint32_t seed) {
-  const Rgb paints[] = {t.mid, t.accent, t.light, t.mid * 0.8f};
+// Marbled paper: bands of colour combed into swirls by the flow of the bath they float on.
+Canvas Marbling(const Theme& t, std::uint32_t seed) {
   return ShadeTile([&](float u, float v) {
-    Rgb c = Mix(t.deep, t.mid, 0.4f + 0.4f * FbmTile(u, v, 2, 3, seed));
-    for (int layer = 0; layer < 4; ++layer) {
-      float n = WarpedTile(u, v, seed + std::uint32_t(layer) * 31, 2, 5, 0.35f);
-      float inside = Smoothstep(0.02f, 0.06f, n);
-      float edge = Smoothstep(0.0f, 0.05f, n) * (1.0f - Smoothstep(0.05f, 0.14f, n));
-      c = Mix(c, paints[layer], 0.32f * inside);
-      c = c * (1.0f - 0.22f * edge);
-    }
-    float grain = 0.04f * FbmTile(u, v, 32, 2, seed + 99);
-    return Paint(c * (Breath(u, v, seed) + grain), 1);
+    float n = WarpedTile(u, v, seed, 2, 3, 0.6f);
+    float band = 0.5f + 0.5f * std::sin(kTau * 1.6f * n + kTau * v);
+    const Rgb stops[] = {t.deep, t.mid, Mix(t.mid, t.accent, 0.7f), Mix(t.accent, t.light, 0.4f)};
+    Rgb c = Ramp(stops, 0.15f + 0.55f * band + 0.2f * n);
+    return Paint(c * Breath(u, v, seed), 1);
   });
 }
 
@@ -129,9 +141,9 @@ Canvas Frost(const Theme& t, std::uint32_t seed) {
     float wu = u + 0.04f * FbmTile(u, v, 3, 3, seed + 1), wv = v + 0.04f * FbmTile(u, v, 3, 3, seed + 2);
     Cells facets = WorleyTile(wu, wv, 4, seed);
     c = c * (0.92f + 0.16f * HashUnit(facets.id, seed));
-    float seam = std::exp(-(facets.f2 - facets.f1) * 40.0f);
+    float seam = std::exp(-(facets.f2 - facets.f1) * 30.0f);
     float rime = std::pow(std::max(0.0f, 1.0f - 2.2f * std::abs(WarpedTile(u, v, seed + 7, 4, 4, 0.3f))), 10.0f);
-    return Paint(c + t.light * (0.22f * seam + 0.3f * rime), 1);
+    return Paint(c + t.light * (0.12f * seam + 0.18f * rime), 1);
   });
 }
 
@@ -144,7 +156,7 @@ Canvas MakeBack(BackPattern p, const Theme& t, std::uint32_t seed) {
     case BackPattern::kSilk: return Silk(t, seed);
     case BackPattern::kStars: return Stars(t, seed);
     case BackPattern::kMarble: return Marble(t, seed);
-    case BackPattern::kWatercolour: return Watercolour(t, seed);
+    case BackPattern::kMarbling: return Marbling(t, seed);
     case BackPattern::kBokeh: return Bokeh(t, seed);
     case BackPattern::kFrost: return Frost(t, seed);
   }

@@ -22,20 +22,19 @@ Canvas Caustics(const Theme& t, std::uint32_t seed) {
   });
 }
 
-// Shafts of light slanting down through the picture.
+// A few broad shafts of light slanting down, brighter in some places than others.
 Canvas Rays(const Theme& t, std::uint32_t seed) {
-  const int kx[] = {3, 7, 10, 4}, ky[] = {-1, -2, -3, -1};
-  const float weight[] = {1.0f, 0.7f, 0.5f, 0.6f};
+  const int kx[] = {2, 3, 5}, ky[] = {-1, -1, -2};
+  const float weight[] = {1.0f, 0.8f, 0.5f};
   return ShadeTile([&](float u, float v) {
     float sum = 0;
-    for (int i = 0; i < 4; ++i) {
-      float wobble = 1.4f * FbmTile(u, v, 2, 2, seed + std::uint32_t(i) * 7);
+    for (int i = 0; i < 3; ++i) {
+      float wobble = 1.2f * FbmTile(u, v, 2, 2, seed + std::uint32_t(i) * 7);
       float phase = kTau * (float(kx[i]) * u + float(ky[i]) * v) + wobble + float(i) * 2.1f;
-      sum += weight[i] * std::pow(0.5f + 0.5f * std::cos(phase), 5.0f);
+      float along = Smoothstep(-0.35f, 0.45f, FbmTile(u, v, 2, 3, seed + 40 + std::uint32_t(i)));
+      sum += weight[i] * along * std::pow(0.5f + 0.5f * std::cos(phase), 4.0f);
     }
-    float along = 0.55f + 0.45f * FbmTile(u, v, 2, 3, seed + 40);
-    float k = Clamp01(sum * along * 0.42f);
-    return Paint(Mix(t.glow, Grey(1), 0.3f), k * 0.6f);
+    return Paint(Mix(t.glow, Grey(1), 0.3f), 0.38f * Clamp01(sum));
   });
 }
 

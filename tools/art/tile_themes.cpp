@@ -15,7 +15,7 @@ Theme ThemeFor(int set) {
               {B::kClouds, B::kSilk}, {F::kBokeh, F::kRays}};
     case 3:  // forest: moss and sunbeams
       return {Hex(0x06180e), Hex(0x1e4a24), Hex(0xc8e070), Hex(0x4a7a2a), Hex(0xf4f0b0),
-              {B::kWatercolour, B::kClouds}, {F::kRays, F::kMotes}};
+              {B::kMarbling, B::kClouds}, {F::kRays, F::kMotes}};
     case 4:  // night: a nebula among stars
       return {Hex(0x050414), Hex(0x221a4a), Hex(0x9aa8ff), Hex(0x6a2a8a), Hex(0xf0b8ff),
               {B::kStars, B::kClouds}, {F::kWisps, F::kSparkles}};
@@ -24,13 +24,13 @@ Theme ThemeFor(int set) {
               {B::kSilk, B::kMarble}, {F::kVeils, F::kMotes}};
     case 6:  // amber: honey light and golden dust
       return {Hex(0x1a0c04), Hex(0x5a3210), Hex(0xf0c070), Hex(0xa0601a), Hex(0xffe0a0),
-              {B::kBokeh, B::kWatercolour}, {F::kMotes, F::kRays}};
+              {B::kBokeh, B::kMarbling}, {F::kMotes, F::kWisps}};
     case 7:  // aurora over a dark sky
       return {Hex(0x020c14), Hex(0x0c2a3a), Hex(0x70f0c0), Hex(0x8a4ad0), Hex(0x60ffb0),
               {B::kStars, B::kDepths}, {F::kAurora, F::kMotes}};
     case 8:  // rose: marble and soft lights
       return {Hex(0x2a0a18), Hex(0x7a2a48), Hex(0xf8c0d0), Hex(0xc05070), Hex(0xffe0e8),
-              {B::kMarble, B::kWatercolour}, {F::kBokeh, F::kCaustics}};
+              {B::kMarble, B::kMarbling}, {F::kBokeh, F::kVeils}};
     case 9:  // ice: frost and cold light
       return {Hex(0x0a1a30), Hex(0x2a5a86), Hex(0xdff4ff), Hex(0x4a90c0), Hex(0xf0faff),
               {B::kFrost, B::kClouds}, {F::kSparkles, F::kRays}};

@@ -9,7 +9,7 @@ namespace art {
 
 inline constexpr int kTileSize = 256;
 
-enum class BackPattern { kClouds, kDepths, kSilk, kStars, kMarble, kWatercolour, kBokeh, kFrost };
+enum class BackPattern { kClouds, kDepths, kSilk, kStars, kMarble, kMarbling, kBokeh, kFrost };
 enum class FrontPattern { kCaustics, kRays, kMotes, kBokeh, kVeils, kAurora, kSparkles, kRings, kWisps };
 
 struct Theme {

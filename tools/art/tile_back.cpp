@@ -95,11 +95,11 @@ Canvas Marble(const Theme& t, std::uint32_t seed) {
   return ShadeTile([&](float u, float v) {
     float n = WarpedTile(u, v, seed, 2, 3, 0.4f);
     float s = std::abs(std::sin(kTau * (u + v) + 6.0f * n));
-    float veins = 0.35f * std::exp(-s * 4.0f) + 0.45f * std::exp(-s * 16.0f);
+    float veins = 0.4f * std::exp(-s * 3.0f) + 0.3f * std::exp(-s * 12.0f);
     float fine = std::exp(-14.0f * std::abs(std::sin(kTau * (2 * u - v) + 5.0f * FbmTile(u, v, 3, 3, seed + 9))));
     const Rgb stops[] = {t.deep, t.mid, Mix(t.mid, t.accent, 0.5f)};
     Rgb c = Ramp(stops, 0.5f + 0.8f * FbmTile(u, v, 2, 4, seed + 4));
-    c = Mix(c, Mix(t.light, t.glow, 0.3f), 0.6f * veins + 0.12f * fine);
+    c = Mix(c, Mix(t.light, t.glow, 0.3f), 0.55f * veins + 0.06f * fine);
     return Paint(c * Breath(u, v, seed), 1);
   });
 }
@@ -110,7 +110,7 @@ Canvas Marbling(const Theme& t, std::uint32_t seed) {
     float n = WarpedTile(u, v, seed, 2, 3, 0.6f);
     float band = 0.5f + 0.5f * std::sin(kTau * 1.6f * n + kTau * v);
     const Rgb stops[] = {t.deep, t.mid, Mix(t.mid, t.accent, 0.7f), Mix(t.accent, t.light, 0.4f)};
-    Rgb c = Ramp(stops, 0.15f + 0.55f * band + 0.2f * n);
+    Rgb c = Ramp(stops, 0.2f + 0.4f * band + 0.2f * n);
     return Paint(c * Breath(u, v, seed), 1);
   });
 }

@@ -156,7 +156,7 @@ Canvas Wisps(const Theme& t, std::uint32_t seed) {
     float ridge = std::pow(std::max(0.0f, 1.0f - std::abs(n) * 1.6f), 7.0f);
     float body = Smoothstep(-0.2f, 0.5f, FbmTile(u, v, 2, 3, seed + 8));
     float k = Clamp01(ridge) * (0.3f + 0.7f * body);
-    return Paint(Mix(t.accent, t.glow, k), 0.55f * k);
+    return Paint(Mix(t.accent, t.glow, k), 0.42f * k);
   });
 }
 

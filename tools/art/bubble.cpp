@@ -45,9 +45,8 @@ Lamp MakeLamp(float angleDeg, float elevation) {
 Vec3 Eddy(Vec3 p, Vec3 axis, float strength) {
   float c = Dot(p, axis);
   float angle = strength * std::exp(-3.0f * (1.0f - c));
-  Vec3 k = axis, v = p;
   float cs = std::cos(angle), sn = std::sin(angle);
-  return v * cs + Cross(k, v) * sn + k * (Dot(k, v) * (1.0f - cs));
+  return p * cs + Cross(axis, p) * sn + axis * (c * (1.0f - cs));  // Rodrigues' rotation
 }
 
 struct Context {

@@ -40,13 +40,19 @@ void BoxLine(Rgba* line, int n, int stride, int radius, bool tile, std::vector<R
   for (int i = -radius; i <= radius; ++i) sum = sum + get(i);
   float k = 1.0f / float(2 * radius + 1);
   for (int i = 0; i < n; ++i) {
-    line[std::size_t(i) * stride] = sum * k;
+    // The running sum drifts by rounding; light and coverage are never below zero.
+    Rgba mean = sum * k;
+    line[std::size_t(i) * stride] = {std::max(mean.r, 0.0f), std::max(mean.g, 0.0f), std::max(mean.b, 0.0f),
+                                     std::max(mean.a, 0.0f)};
     sum = sum + get(i + radius + 1) + get(i - radius) * -1.0f;
   }
 }
 
+// NaN and infinities, which a broken shading formula could leave, become 0 and 255.
 std::uint8_t Quantise(float v, float dither) {
-  return std::uint8_t(std::clamp(int(std::floor(v * 255.0f + 0.5f + dither)), 0, 255));
+  float q = std::floor(v * 255.0f + 0.5f + dither);
+  if (!(q > 0.0f)) return 0;
+  return q >= 255.0f ? 255 : std::uint8_t(q);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Review pictures, composed from the written files so they show exactly what ships.
 #include <cstdio>
+#include <stdexcept>
 
 #include "tools/art/assets.hpp"
 #include "tools/art/atlas.hpp"

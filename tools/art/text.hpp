@@ -33,8 +33,7 @@ Canvas TextPicture(const TextMask& m, int pad, PaintFn paint) {
   return c;
 }
 
-// Draws text with a soft shadow (or glow) beneath it; (x, baseline) is where the line starts,
-// or its middle when centred.
+// How DrawText sets a line: face, size, colour, and a soft shadow (or glow) beneath it.
 struct TextStyle {
   FontFace face = FontFace::kSans;
   int size = 16;
@@ -45,6 +44,8 @@ struct TextStyle {
   bool centred = false;
   bool rightAligned = false;
 };
+
+// Draws a line of text whose baseline starts at (x, baseline), or is centred on x or ends at x.
 void DrawText(Canvas& c, const std::string& text, float x, float baseline, const TextStyle& s);
 
 }  // namespace art

@@ -70,7 +70,8 @@ void SliderTrack(Canvas& c, float y, const char* label) {
   TextStyle title;
   title.face = FontFace::kSansBold, title.size = 15, title.colour = kInk;
   DrawText(c, label, x0 - 4, y - 32, title);
-  auto groove = [&](float px, float py) { return SdSegment(px, py, x0, y, x1, y, half); };
+  // The rounded ends stay within the box the slider answers in.
+  auto groove = [&](float px, float py) { return SdSegment(px, py, x0 + half, y, x1 - half, y, half); };
   FillShape(c, Around((x0 + x1) / 2, y, (x1 - x0) / 2 + half, half), groove, [&](float px, float py) {
     float lit = Smoothstep(x0, x1, px);
     Rgba p = Paint(Hex(0x03050e), 0.6f);
@@ -79,7 +80,7 @@ void SliderTrack(Canvas& c, float y, const char* label) {
     return p;
   });
   FillShape(c, Around((x0 + x1) / 2, y + half, (x1 - x0) / 2, 2),
-            [&](float px, float py) { return SdSegment(px, py, x0, y + half + 0.5f, x1, y + half + 0.5f, 0.6f); },
+            [&](float px, float py) { return SdSegment(px, py, x0 + half, y + half + 0.5f, x1 - half, y + half + 0.5f, 0.6f); },
             [](float, float) { return Paint(Grey(1), 0.18f); });
   for (int i = 0; i <= 10; ++i) {
     float tx = x0 + (x1 - x0) * float(i) / 10.0f;
@@ -89,12 +90,12 @@ void SliderTrack(Canvas& c, float y, const char* label) {
   }
   TextStyle ends;
   ends.size = 12, ends.colour = Mix(kInk, Hex(0x8aa0c8), 0.3f), ends.shadowAlpha = 0.6f;
-  DrawText(c, "rarely", x0 - 6, y + 35, ends);
+  DrawText(c, "rarely", x0, y + 35, ends);
   ends.rightAligned = true;
-  DrawText(c, "often", x1 + 6, y + 35, ends);
+  DrawText(c, "often", x1, y + 35, ends);
 }
 
-// The name, lit from within, with a line beneath it.
+// The name, lit from within, and what it is beneath it.
 void Title(Canvas& c) {
   const float cx = 536, baseline = 132;
   TextMask m = RenderText(FontFace::kSansBold, "Vorpel!", 64, 1);

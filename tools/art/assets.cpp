@@ -20,8 +20,10 @@ bool Report(bool ok, const std::string& path) {
   return ok;
 }
 
+bool SavePNG(const TPixmap& p, const std::string& path) { return Report(PixmapSavePNG(p, path, 6) == 1, path); }
+
 bool SavePNG(const Canvas& c, int format, bool dither, const std::string& path) {
-  return Report(PixmapSavePNG(ToPixmap(c, format, dither), path, 6) == 1, path);
+  return SavePNG(ToPixmap(c, format, dither), path);
 }
 
 std::map<std::string, Canvas> AtlasPictures() {
@@ -43,11 +45,9 @@ std::map<std::string, Canvas> AtlasPictures() {
 
 bool WriteAtlas(const std::string& dir) {
   std::string pac = PackText();
-  bool ok = Report(PixmapSavePNG(ComposeAtlas(AtlasPictures()), dir + "/image1.png", 6) == 1,
-                   dir + "/image1.png");
-  return ok && Report(WriteFileAtomically(dir + "/image1.pac",
-                                          reinterpret_cast<const std::uint8_t*>(pac.data()), pac.size()),
-                      dir + "/image1.pac");
+  auto bytes = reinterpret_cast<const std::uint8_t*>(pac.data());
+  return SavePNG(ComposeAtlas(AtlasPictures()), dir + "/image1.png") &&
+         Report(WriteFileAtomically(dir + "/image1.pac", bytes, pac.size()), dir + "/image1.pac");
 }
 
 bool WriteTiles(const std::string& dir) {
@@ -84,7 +84,7 @@ bool WriteIcon(const std::string& dir) {
 
 bool WriteAssets(const std::string& dir) {
   return WriteAtlas(dir) && WriteTiles(dir) && WritePreview(dir) && WriteIcon(dir) &&
-         Report(PixmapSavePNG(MakeEffects(), dir + "/mgeres1.png", 6) == 1, dir + "/mgeres1.png");
+         SavePNG(MakeEffects(), dir + "/mgeres1.png");
 }
 
 }  // namespace art

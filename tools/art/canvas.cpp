@@ -127,6 +127,12 @@ void Fade(Canvas& c, float k) {
   for (Rgba& p : c.pixels()) p = p * k;
 }
 
+Canvas Softened(Canvas c, float blur, float alpha) {
+  Blur(c, blur, false);
+  if (alpha != 1.0f) Fade(c, alpha);
+  return c;
+}
+
 Canvas Downsample(const Canvas& c, int factor) {
   Canvas out(c.width() / factor, c.height() / factor);
   float k = 1.0f / float(factor * factor);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "platform/pixmap.hpp"
@@ -83,6 +84,23 @@ void FillShape(Canvas& c, Box box, SdfFn sdf, PaintFn paint, bool tile = false) 
       tile);
 }
 
+// Three box blurs, close to a Gaussian of the given radius; a tile blurs round its edges.
+void Blur(Canvas& c, float radius, bool tile);
+// Scales every pixel (colour and coverage) by k.
+void Fade(Canvas& c, float k);
+// Lays src over dst with src's top-left at (x, y), pixel for pixel.
+void Place(Canvas& dst, const Canvas& src, int x, int y);
+// A picture blurred and faded: the stuff of shadows and glows.
+Canvas Softened(Canvas c, float blur, float alpha);
+
+// A shape in one colour, blurred, laid over the canvas: a shadow or a glow.
+template <class SdfFn>
+void SoftShape(Canvas& c, Box box, SdfFn sdf, Rgba colour, float blur) {
+  Canvas soft(c.width(), c.height());
+  FillShape(soft, box, sdf, [&](float, float) { return colour; });
+  Place(c, Softened(std::move(soft), blur, 1.0f), 0, 0);
+}
+
 // How a picture is laid onto another, as the renderer's blend modes 3 and 4 do.
 enum class Blend { kAlpha, kLight };
 
@@ -93,13 +111,6 @@ void DrawPicture(Canvas& dst, const Canvas& src, float cx, float cy, float scale
 // Tiles src over the whole of dst, the tile's corner at (ox, oy), scaled.
 void DrawTiled(Canvas& dst, const Canvas& src, float ox, float oy, float scale,
                Blend blend = Blend::kAlpha);
-// Lays src over dst with src's top-left at (x, y), pixel for pixel.
-void Place(Canvas& dst, const Canvas& src, int x, int y);
-
-// Three box blurs, close to a Gaussian of the given radius; a tile blurs round its edges.
-void Blur(Canvas& c, float radius, bool tile);
-// Scales every pixel (colour and coverage) by k.
-void Fade(Canvas& c, float k);
 // The picture shrunk by an integer factor, each pixel the mean of its block.
 Canvas Downsample(const Canvas& c, int factor);
 

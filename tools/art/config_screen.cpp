@@ -48,11 +48,8 @@ void Bubbles(Canvas& c) {
 // A sheet of frosted glass behind the settings.
 void Panel(Canvas& c) {
   const float cx = 195, cy = 144, hw = 177, hh = 132, r = 18;
-  Canvas shadow(c.width(), c.height());
-  FillShape(shadow, Around(cx, cy + 6, hw, hh), [&](float x, float y) { return SdRoundBox(x, y, cx, cy + 6, hw, hh, r); },
-            [](float, float) { return Paint(Grey(0), 0.35f); });
-  Blur(shadow, 8, false);
-  Place(c, shadow, 0, 0);
+  SoftShape(c, Around(cx, cy + 6, hw, hh), [&](float x, float y) { return SdRoundBox(x, y, cx, cy + 6, hw, hh, r); },
+            Paint(Grey(0), 0.35f), 8);
   FillShape(c, Around(cx, cy, hw, hh), [&](float x, float y) { return SdRoundBox(x, y, cx, cy, hw, hh, r); },
             [&](float, float y) {
               float sheen = 1.0f - Smoothstep(cy - hh, cy + hh * 0.2f, y);
@@ -100,11 +97,8 @@ void Title(Canvas& c) {
   const float cx = 536, baseline = 132;
   TextMask m = RenderText(FontFace::kSansBold, "Vorpel!", 64, 1);
   const int pad = 24;
-  Canvas glow = TextPicture(m, pad, [](float, float) { return Hex(0x40c8f0); });
-  Blur(glow, 9, false);
-  Fade(glow, 0.8f);
   int px = int(std::lround(cx - float(m.width) / 2)) - pad, py = int(baseline) - m.ascent - pad;
-  Place(c, glow, px, py);
+  Place(c, Softened(TextPicture(m, pad, [](float, float) { return Hex(0x40c8f0); }), 9, 0.8f), px, py);
   float top = float(m.ascent) - 48, bottom = float(m.ascent);
   Place(c, TextPicture(m, pad, [&](float, float y) {
           float t = Smoothstep(top, bottom, y);

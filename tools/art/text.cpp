@@ -103,9 +103,7 @@ void DrawText(Canvas& c, const std::string& text, float x, float baseline, const
   float left = s.centred ? x - float(m.width) * 0.5f : s.rightAligned ? x - float(m.width) : x;
   int px = int(std::lround(left)) - pad, py = int(std::lround(baseline)) - m.ascent - pad;
   if (s.shadowAlpha > 0) {
-    Canvas shadow = TextPicture(m, pad, [&](float, float) { return s.shadow; });
-    Blur(shadow, s.shadowBlur, false);
-    Fade(shadow, s.shadowAlpha);
+    Canvas shadow = Softened(TextPicture(m, pad, [&](float, float) { return s.shadow; }), s.shadowBlur, s.shadowAlpha);
     Place(c, shadow, px + int(std::lround(s.shadowDx)), py + int(std::lround(s.shadowDy)));
   }
   Place(c, TextPicture(m, pad, [&](float, float) { return s.colour; }), px, py);

@@ -32,11 +32,8 @@ void DrawTick(Canvas& c, float cx, float cy) {
     return std::min(SdSegment(x, y, cx - 10, cy + 0.5f, cx - 3, cy + 8, w),
                     SdSegment(x, y, cx - 3, cy + 8, cx + 11, cy - 9, w));
   };
-  Canvas glow(c.width(), c.height());
-  FillShape(glow, Around(cx, cy, 16, 16), [&](float x, float y) { return strokes(x, y, 4.0f); },
-            [](float, float) { return Paint(Hex(0x3cf0b4), 0.9f); });
-  Blur(glow, 3.5f, false);
-  Place(c, glow, 0, 0);
+  SoftShape(c, Around(cx, cy, 16, 16), [&](float x, float y) { return strokes(x, y, 4.0f); },
+            Paint(Hex(0x3cf0b4), 0.9f), 3.5f);
   FillShape(c, Around(cx, cy, 16, 16), [&](float x, float y) { return strokes(x, y, 2.6f); },
             [&](float, float y) { return Paint(Mix(Hex(0xf0fff8), Hex(0x7af8c8), Smoothstep(cy - 9, cy + 8, y)), 1); });
 }
@@ -44,11 +41,8 @@ void DrawTick(Canvas& c, float cx, float cy) {
 }  // namespace
 
 void DrawDropShadow(Canvas& c, float cx, float cy, float r, float drop, float blur, float alpha) {
-  Canvas shadow(c.width(), c.height());
-  FillShape(shadow, Around(cx, cy + drop, r, r), [&](float x, float y) { return SdCircle(x, y, cx, cy + drop, r); },
-            [&](float, float) { return Paint(Hex(0x02040c), alpha); });
-  Blur(shadow, blur, false);
-  Place(c, shadow, 0, 0);
+  SoftShape(c, Around(cx, cy + drop, r, r), [&](float x, float y) { return SdCircle(x, y, cx, cy + drop, r); },
+            Paint(Hex(0x02040c), alpha), blur);
 }
 
 void DrawOrb(Canvas& c, float cx, float cy, float r, Rgb tint) {
@@ -80,13 +74,8 @@ Canvas MakeLogo() {
   DrawPicture(c, bubble, left + icon / 2, cy, 1, 1);
   const int pad = 8;
   int px = int(std::lround(left + icon + gap)) - pad, py = int(std::lround(cy + 11)) - m.ascent - pad;
-  Canvas glow = TextPicture(m, pad, [](float, float) { return Hex(0xffb040); });
-  Blur(glow, 4, false);
-  Fade(glow, 0.45f);
-  Place(c, glow, px, py);
-  Canvas shadow = TextPicture(m, pad, [](float, float) { return Hex(0x1a0c00); });
-  Blur(shadow, 1.5f, false);
-  Place(c, shadow, px + 1, py + 2);
+  Place(c, Softened(TextPicture(m, pad, [](float, float) { return Hex(0xffb040); }), 4, 0.45f), px, py);
+  Place(c, Softened(TextPicture(m, pad, [](float, float) { return Hex(0x1a0c00); }), 1.5f, 1), px + 1, py + 2);
   float top = float(m.ascent) - 22, bottom = float(m.ascent);
   Place(c, TextPicture(m, pad, [&](float, float y) {
           return Mix(Hex(0xfff6dc), Hex(0xf0a838), Smoothstep(top, bottom, y));
@@ -97,11 +86,9 @@ Canvas MakeLogo() {
 Canvas MakeCheckBox(bool ticked) {
   Canvas c(98, 100);
   const float cx = 49, cy = 50, half = 19, r = 8;
-  Canvas shadow(c.width(), c.height());
-  FillShape(shadow, Around(cx, cy + 3, half + 2, half + 2), [&](float x, float y) { return SdRoundBox(x, y, cx, cy + 3, half + 2, half + 2, r + 2); },
-            [](float, float) { return Paint(Hex(0x02040c), 0.5f); });
-  Blur(shadow, 3, false);
-  Place(c, shadow, 0, 0);
+  SoftShape(c, Around(cx, cy + 3, half + 2, half + 2),
+            [&](float x, float y) { return SdRoundBox(x, y, cx, cy + 3, half + 2, half + 2, r + 2); },
+            Paint(Hex(0x02040c), 0.5f), 3);
   FillShape(c, Around(cx, cy, half + 2, half + 2), [&](float x, float y) { return SdRoundBox(x, y, cx, cy, half + 2, half + 2, r + 2); },
             [&](float, float y) { return Bezel((y - cy) / half); });
   FillShape(c, Around(cx, cy, half, half), [&](float x, float y) { return SdRoundBox(x, y, cx, cy, half, half, r); },
@@ -120,11 +107,8 @@ Canvas MakeCheckBox(bool ticked) {
 Canvas MakeKnob() {
   Canvas c(79, 82);
   const float cx = 39.5f, cy = 41, r = 16;
-  Canvas halo(c.width(), c.height());
-  FillShape(halo, Around(cx, cy, r + 4, r + 4), [&](float x, float y) { return SdCircle(x, y, cx, cy, r + 4); },
-            [](float, float) { return Paint(Hex(0x5fd8e8), 0.35f); });
-  Blur(halo, 5, false);
-  Place(c, halo, 0, 0);
+  SoftShape(c, Around(cx, cy, r + 4, r + 4), [&](float x, float y) { return SdCircle(x, y, cx, cy, r + 4); },
+            Paint(Hex(0x5fd8e8), 0.35f), 5);
   DrawDropShadow(c, cx, cy, r + 1, 3, 2.5f, 0.6f);
   DrawOrb(c, cx, cy, r, Hex(0x8ab8e8));
   return c;

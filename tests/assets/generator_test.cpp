@@ -173,7 +173,8 @@ TEST(AtlasLayout, ClearPixelsBorrowNearbyColourOnlyInsideTheirRectangle) {
   TPixmap atlas = ComposeAtlas(pictures);
   const AtlasEntry& e = FindEntry("slider");
   EXPECT_EQ(atlas.ReadPixel(e.x + e.width / 2, e.y + e.height / 2), 0xFFFF0000u);
-  EXPECT_EQ(atlas.ReadPixel(e.x + e.width / 2 + 1, e.y + e.height / 2), 0x00FF0000u) << "clear but red";
+  EXPECT_EQ(atlas.ReadPixel(e.x + e.width / 2 + 1, e.y + e.height / 2), 0x00FF0000u)
+      << "clear but red";
   EXPECT_EQ(atlas.ReadPixel(e.x, e.y), 0u) << "too far from any colour";
   EXPECT_EQ(atlas.ReadPixel(1000, 1000), 0u);
 }
@@ -187,7 +188,8 @@ TEST(Bubbles, SameStyleDrawsTheSameBubbleAndCornersStayClear) {
   EXPECT_GT(a.at(20, 1).a, 0.3f) << "the rim touches the top, one pixel in";
   Canvas other = DrawBubble(40, 38, BubbleStyleFor(5));
   float diff = 0;
-  for (std::size_t i = 0; i < a.pixels().size(); ++i) diff += std::abs(a.pixels()[i].r - other.pixels()[i].r);
+  for (std::size_t i = 0; i < a.pixels().size(); ++i)
+    diff += std::abs(a.pixels()[i].r - other.pixels()[i].r);
   EXPECT_GT(diff, 10.0f);
 }
 

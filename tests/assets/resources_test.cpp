@@ -1,5 +1,7 @@
 // The embedded pictures and the atlas definition: present, the right size and kind, and laid
 // out where the program looks for them.
+#include "platform/resources.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/resources.hpp"
 #include "tests/assets/pictures.hpp"
 
 namespace {
@@ -161,7 +162,8 @@ TEST(AtlasPicture, EverySetHasItsOwnBubble) {
       for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
           for (int c = 0; c < 4; ++c)
-            diff += std::abs(pictures::Shown(*atlas, ra.x + x, ra.y + y, c) - pictures::Shown(*atlas, rb.x + x, rb.y + y, c));
+            diff += std::abs(pictures::Shown(*atlas, ra.x + x, ra.y + y, c) -
+                             pictures::Shown(*atlas, rb.x + x, rb.y + y, c));
       EXPECT_GT(diff / (w * h * 4), 4.0) << a << " and " << b;
     }
 }
@@ -190,7 +192,8 @@ TEST(AtlasPicture, ScreenBackgroundIsOpaque) {
   ASSERT_TRUE(atlas);
   const Rect& r = Find("background");
   for (int y = 0; y < r.h; y += 7)
-    for (int x = 0; x < r.w; x += 7) ASSERT_EQ(Alpha(*atlas, r.x + x, r.y + y), 255) << x << "," << y;
+    for (int x = 0; x < r.w; x += 7)
+      ASSERT_EQ(Alpha(*atlas, r.x + x, r.y + y), 255) << x << "," << y;
 }
 
 TEST(AtlasPicture, CheckBoxStatesDiffer) {
@@ -199,14 +202,17 @@ TEST(AtlasPicture, CheckBoxStatesDiffer) {
   const Rect &off = Find("off"), &on = Find("on");
   int changed = 0;
   for (int y = 0; y < off.h; ++y)
-    for (int x = 0; x < off.w; ++x) changed += atlas->ReadPixel(off.x + x, off.y + y) != atlas->ReadPixel(on.x + x, on.y + y);
+    for (int x = 0; x < off.w; ++x)
+      changed += atlas->ReadPixel(off.x + x, off.y + y) != atlas->ReadPixel(on.x + x, on.y + y);
   EXPECT_GT(changed, 200);
 }
 
 TEST(EffectsPicture, NamedCellsHoldShapesThatFadeBeforeTheirEdges) {
   PixmapPtr p = Load("mgeres1.png");
   ASSERT_TRUE(p);
-  struct Cell { int x, y, w, h; };
+  struct Cell {
+    int x, y, w, h;
+  };
   std::vector<Cell> cells = {{0, 0, 64, 64}, {214, 0, 8, 8}, {70, 50, 20, 3}, {0, 160, 32, 32}};
   for (int k = 0; k < 16; ++k) cells.push_back({k * 16, 70, 16, 16});
   for (const Cell& c : cells) {
@@ -218,7 +224,8 @@ TEST(EffectsPicture, NamedCellsHoldShapesThatFadeBeforeTheirEdges) {
         ink += a;
         bool edge = x == 0 || x == c.w - 1 || ((y == 0 || y == c.h - 1) && c.h > 3);
         if (edge) rim = std::max(rim, a);
-        EXPECT_EQ(p->ReadPixel(c.x + x, c.y + y) & 0xFFFFFF, 0xFFFFFFu) << "white, tinted when drawn";
+        EXPECT_EQ(p->ReadPixel(c.x + x, c.y + y) & 0xFFFFFF, 0xFFFFFFu)
+            << "white, tinted when drawn";
       }
     EXPECT_GT(ink, 255 * 2);
     EXPECT_LT(rim, 40);

@@ -21,7 +21,8 @@ float Step(const TPixmap& p, int i, bool columns) {
   float sum = 0;
   for (int k = 0; k < m; ++k)
     for (int c = 0; c < 4; ++c)
-      sum += columns ? std::abs(Shown(p, j, k, c) - Shown(p, i, k, c)) : std::abs(Shown(p, k, j, c) - Shown(p, k, i, c));
+      sum += columns ? std::abs(Shown(p, j, k, c) - Shown(p, i, k, c))
+                     : std::abs(Shown(p, k, j, c) - Shown(p, k, i, c));
   return sum / float(m);
 }
 
@@ -33,7 +34,8 @@ bool JoinsSeamlessly(const TPixmap& p, bool columns, std::string* why) {
   std::vector<float> inside;
   for (int i = 0; i < n - 1; ++i) inside.push_back(Step(p, i, columns));
   float nearby = 0;
-  for (int k = 0; k < 4; ++k) nearby = std::max({nearby, inside[std::size_t(k)], inside[inside.size() - 1 - std::size_t(k)]});
+  for (int k = 0; k < 4; ++k)
+    nearby = std::max({nearby, inside[std::size_t(k)], inside[inside.size() - 1 - std::size_t(k)]});
   std::sort(inside.begin(), inside.end());
   float typical = std::max(inside[inside.size() * 9 / 10], nearby);
   float wrap = Step(p, n - 1, columns);
@@ -58,7 +60,8 @@ TEST(BackgroundTiles, EveryTileJoinsItselfWithoutASeam) {
 TEST(BackgroundTiles, TheSeamCheckNoticesATileThatDoesNotRepeat) {
   TPixmap ramp(64, 64, PF_RGB888);
   for (int y = 0; y < 64; ++y)
-    for (int x = 0; x < 64; ++x) ramp.WritePixel(x, y, 0xFF000000u | std::uint32_t(x * 3) << 16 | std::uint32_t(y * 2));
+    for (int x = 0; x < 64; ++x)
+      ramp.WritePixel(x, y, 0xFF000000u | std::uint32_t(x * 3) << 16 | std::uint32_t(y * 2));
   std::string why;
   EXPECT_FALSE(JoinsSeamlessly(ramp, true, &why));
   EXPECT_FALSE(JoinsSeamlessly(ramp, false, &why));

@@ -20,7 +20,9 @@ bool Report(bool ok, const std::string& path) {
   return ok;
 }
 
-bool SavePNG(const TPixmap& p, const std::string& path) { return Report(PixmapSavePNG(p, path, 6) == 1, path); }
+bool SavePNG(const TPixmap& p, const std::string& path) {
+  return Report(PixmapSavePNG(p, path, 6) == 1, path);
+}
 
 bool SavePNG(const Canvas& c, int format, bool dither, const std::string& path) {
   return SavePNG(ToPixmap(c, format, dither), path);
@@ -65,13 +67,14 @@ bool WritePreview(const std::string& dir) {
   const AtlasEntry& e = FindEntry("2");
   Canvas bubble = DrawBubble(e.width, e.height, BubbleStyleFor(2));
   std::vector<SceneBubble> bubbles = {
-      {120, 250, 1.5f, 1},  {330, 120, 1.0f, 1},  {420, 300, 0.8f, 1},  {250, 330, 0.35f, 1},
-      {200, 80, 0.4f, 1},   {460, 60, 0.3f, 1},   {40, 90, 0.3f, 1},    {300, 230, 0.2f, 1},
-      {470, 200, 0.25f, 1}, {60, 360, 0.2f, 1},   {370, 370, 0.15f, 1}, {160, 150, 0.12f, 1}};
+      {120, 250, 1.5f, 1},  {330, 120, 1.0f, 1}, {420, 300, 0.8f, 1},  {250, 330, 0.35f, 1},
+      {200, 80, 0.4f, 1},   {460, 60, 0.3f, 1},  {40, 90, 0.3f, 1},    {300, 230, 0.2f, 1},
+      {470, 200, 0.25f, 1}, {60, 360, 0.2f, 1},  {370, 370, 0.15f, 1}, {160, 150, 0.12f, 1}};
   Canvas scene(304, 224);
   ComposeScene(scene, MakeTile(2, 'b'), MakeTile(2, 'a'), 60, 40, bubble, bubbles, 0.6f);
   std::string path = dir + "/previewimage.jpg";
-  return Report(PixmapSaveJPEG(ToPixmap(Downsample(scene, 2), PF_RGB888, false), path, 90) == 1, path);
+  return Report(PixmapSaveJPEG(ToPixmap(Downsample(scene, 2), PF_RGB888, false), path, 90) == 1,
+                path);
 }
 
 bool WriteIcon(const std::string& dir) {

@@ -83,14 +83,18 @@ float LampShape(Highlight h, float a, float b) {
       float frame = SdRoundBox(a, b, 0, 0, 0.34f, 0.28f, 0.05f);
       return std::max(frame, 0.028f - std::min(std::abs(a), std::abs(b)));
     }
-    case Highlight::kRound: return std::hypot(a, b) - 0.26f;
-    case Highlight::kSoftbox: return SdRoundBox(a, b, 0, 0, 0.46f, 0.26f, 0.2f);
+    case Highlight::kRound:
+      return std::hypot(a, b) - 0.26f;
+    case Highlight::kSoftbox:
+      return SdRoundBox(a, b, 0, 0, 0.46f, 0.26f, 0.2f);
     case Highlight::kCrescent:
       return std::max(std::hypot(a, b) - 0.42f, 0.36f - std::hypot(a - 0.05f, b - 0.16f));
     case Highlight::kTwinDots:
-      return std::min(std::hypot(a + 0.08f, b - 0.05f) - 0.2f, std::hypot(a - 0.26f, b + 0.22f) - 0.08f);
+      return std::min(std::hypot(a + 0.08f, b - 0.05f) - 0.2f,
+                      std::hypot(a - 0.26f, b + 0.22f) - 0.08f);
     case Highlight::kArch: {
-      float body = std::min(SdRoundBox(a, b, 0, 0.1f, 0.22f, 0.2f, 0.02f), std::hypot(a, b + 0.1f) - 0.22f);
+      float body =
+          std::min(SdRoundBox(a, b, 0, 0.1f, 0.22f, 0.2f, 0.02f), std::hypot(a, b + 0.1f) - 0.22f);
       return std::max(body, 0.024f - std::abs(a));
     }
     case Highlight::kStrip: {
@@ -146,9 +150,11 @@ Rgba ShadeSample(const Context& c, float u, float v, float front, float back) {
   Rgb light = Surroundings(s, rf) * filmF * fres;
   float size = s.lightSize;
   light = light + Mix(filmF, white, 0.65f) * (1.6f * SeeLamp(c.key, s.highlight, size, rf, 0.03f));
-  light = light + Mix(filmF, white, 0.3f) * (0.35f * SeeLamp(c.fill, Highlight::kSoftbox, 1.4f, rf, 0.3f));
+  light = light +
+          Mix(filmF, white, 0.3f) * (0.35f * SeeLamp(c.fill, Highlight::kSoftbox, 1.4f, rf, 0.3f));
   Rgb far = Surroundings(s, rb) * filmB * fres;
-  far = far + Mix(filmB, white, 0.75f) * (s.secondary * SeeLamp(c.key, s.highlight, size, rb, 0.25f));
+  far =
+      far + Mix(filmB, white, 0.75f) * (s.secondary * SeeLamp(c.key, s.highlight, size, rb, 0.25f));
   light = light + far * (1.0f - fres);
 
   float edge = Smoothstep(0.9f, 0.995f, std::sqrt(r2));

@@ -25,9 +25,9 @@ struct BubbleStyle {
   float reflect = 0.09f;         // reflectance facing the viewer (centre opacity)
   float rimPower = 3.0f;         // how quickly reflection rises towards the rim
   Highlight highlight = Highlight::kWindow;
-  float lightAngle = -130;       // direction of the light on screen, degrees (0 = right)
-  float lightSize = 1.3f;        // size of the mirrored light
-  float secondary = 0.3f;        // strength of the soft reflection from the far face
+  float lightAngle = -130;  // direction of the light on screen, degrees (0 = right)
+  float lightSize = 1.3f;   // size of the mirrored light
+  float secondary = 0.3f;   // strength of the soft reflection from the far face
 };
 
 // The style of bubble set 1..10.

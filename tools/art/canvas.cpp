@@ -24,8 +24,10 @@ Rgba Footprint(const Canvas& src, float sx, float sy, float step, int n, bool ti
 }
 
 void Lay(Rgba& dst, Rgba src, Blend blend) {
-  if (blend == Blend::kAlpha) Over(dst, src);
-  else AddLight(dst, src);
+  if (blend == Blend::kAlpha)
+    Over(dst, src);
+  else
+    AddLight(dst, src);
 }
 
 // One box pass along a line of n pixels spaced `stride` apart.
@@ -42,8 +44,8 @@ void BoxLine(Rgba* line, int n, int stride, int radius, bool tile, std::vector<R
   for (int i = 0; i < n; ++i) {
     // The running sum drifts by rounding; light and coverage are never below zero.
     Rgba mean = sum * k;
-    line[std::size_t(i) * stride] = {std::max(mean.r, 0.0f), std::max(mean.g, 0.0f), std::max(mean.b, 0.0f),
-                                     std::max(mean.a, 0.0f)};
+    line[std::size_t(i) * stride] = {std::max(mean.r, 0.0f), std::max(mean.g, 0.0f),
+                                     std::max(mean.b, 0.0f), std::max(mean.a, 0.0f)};
     sum = sum + get(i + radius + 1) + get(i - radius) * -1.0f;
   }
 }
@@ -173,7 +175,8 @@ Canvas FromPixmap(const TPixmap& p) {
     for (int x = 0; x < p.width; ++x) {
       std::uint32_t v = p.ReadPixel(x, y);
       float a = float(v >> 24) / 255.0f;
-      Rgb c{float((v >> 16) & 255) / 255.0f, float((v >> 8) & 255) / 255.0f, float(v & 255) / 255.0f};
+      Rgb c{float((v >> 16) & 255) / 255.0f, float((v >> 8) & 255) / 255.0f,
+            float(v & 255) / 255.0f};
       out.at(x, y) = Paint(c, a);
     }
   return out;

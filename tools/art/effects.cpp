@@ -25,17 +25,21 @@ float Edge(float d, float radius) { return 1.0f - Smoothstep(radius * 0.8f, radi
 
 float SoftGlow(float dx, float dy) {
   float d = std::hypot(dx, dy);
-  return (std::exp(-d * d / 90.0f) * 0.6f + std::pow(std::max(0.0f, 1.0f - d / 31.0f), 2.0f) * 0.5f) * Edge(d, 31.5f);
+  return (std::exp(-d * d / 90.0f) * 0.6f +
+          std::pow(std::max(0.0f, 1.0f - d / 31.0f), 2.0f) * 0.5f) *
+         Edge(d, 31.5f);
 }
 
 float Ring(float dx, float dy) {
   float d = std::hypot(dx, dy);
-  return (std::exp(-(d - 17) * (d - 17) / 3.0f) + 0.25f * std::exp(-(d - 17) * (d - 17) / 30.0f)) * Edge(d, 23.5f);
+  return (std::exp(-(d - 17) * (d - 17) / 3.0f) + 0.25f * std::exp(-(d - 17) * (d - 17) / 30.0f)) *
+         Edge(d, 23.5f);
 }
 
 float Flare(float dx, float dy) {
   float d = std::hypot(dx, dy), ax = std::abs(dx), ay = std::abs(dy);
-  float cross = std::exp(-ay * ay / 1.2f) * std::exp(-ax / 7.0f) + std::exp(-ax * ax / 1.2f) * std::exp(-ay / 7.0f);
+  float cross = std::exp(-ay * ay / 1.2f) * std::exp(-ax / 7.0f) +
+                std::exp(-ax * ax / 1.2f) * std::exp(-ay / 7.0f);
   float u = (ax + ay) * 0.7071f, v = std::abs(ax - ay) * 0.7071f;
   float diagonal = 0.4f * std::exp(-v * v / 0.8f) * std::exp(-u / 4.0f);
   return (cross + diagonal + std::exp(-d * d / 10.0f)) * Edge(d, 23.5f);
@@ -64,14 +68,25 @@ float Fragment(int kind, float dx, float dy) {
   float edge = Edge(d, 7.8f);
   float a = std::atan2(dy, dx);
   switch (kind % 8) {
-    case 0: return Coverage(d - 3.0f) * edge;                                         // dot
-    case 1: return (Coverage(std::abs(d - 4.5f) - 0.9f) + 0.2f * Coverage(d - 4.5f)) * edge;  // tiny bubble
-    case 2: return Coverage((ax + ay) - 5.5f) * edge;                                 // diamond
-    case 3: return (std::exp(-ay * ay) * std::exp(-ax / 2.5f) + std::exp(-ax * ax) * std::exp(-ay / 2.5f)) * edge;  // glint
-    case 4: return std::exp(-d * d / 8.0f) * edge;                                    // soft blob
-    case 5: return Coverage(d - (4.0f + 1.6f * std::cos(5.0f * a))) * edge;          // star
-    case 6: return Coverage(SdSegment(dx, dy, -5, 3, 5, -2, 1.2f)) * edge;             // shard
-    default: return Coverage(std::max(ax, ay) - 3.0f) * 0.85f * edge;                // chip
+    case 0:
+      return Coverage(d - 3.0f) * edge;  // dot
+    case 1:
+      return (Coverage(std::abs(d - 4.5f) - 0.9f) + 0.2f * Coverage(d - 4.5f)) *
+             edge;  // tiny bubble
+    case 2:
+      return Coverage((ax + ay) - 5.5f) * edge;  // diamond
+    case 3:
+      return (std::exp(-ay * ay) * std::exp(-ax / 2.5f) +
+              std::exp(-ax * ax) * std::exp(-ay / 2.5f)) *
+             edge;  // glint
+    case 4:
+      return std::exp(-d * d / 8.0f) * edge;  // soft blob
+    case 5:
+      return Coverage(d - (4.0f + 1.6f * std::cos(5.0f * a))) * edge;  // star
+    case 6:
+      return Coverage(SdSegment(dx, dy, -5, 3, 5, -2, 1.2f)) * edge;  // shard
+    default:
+      return Coverage(std::max(ax, ay) - 3.0f) * 0.85f * edge;  // chip
   }
 }
 
@@ -84,8 +99,11 @@ float Flake(float dx, float dy) {
     float along = dx * ca + dy * sa, across = -dx * sa + dy * ca;
     if (along < 0) continue;
     float side = std::abs(std::abs(across) - (along - 8.0f) * 0.6f);
-    float twig = along > 7 && along < 12 ? Coverage(side - 0.6f) * (std::abs(across) < 4 ? 1.0f : 0.0f) : 0.0f;
-    arms = std::max({arms, Coverage(std::abs(across) - 0.8f) * Smoothstep(14.5f, 12.5f, along), twig});
+    float twig = along > 7 && along < 12
+                     ? Coverage(side - 0.6f) * (std::abs(across) < 4 ? 1.0f : 0.0f)
+                     : 0.0f;
+    arms =
+        std::max({arms, Coverage(std::abs(across) - 0.8f) * Smoothstep(14.5f, 12.5f, along), twig});
   }
   return std::max(arms, 0.35f * std::exp(-d * d / 20.0f)) * Edge(d, 15.5f);
 }
@@ -108,7 +126,8 @@ TPixmap MakeEffects() {
   Cell(c, 0, 160, 32, 32, Flake);
   TPixmap out = ToPixmap(c, PF_RGBA8888, false);
   for (int y = 0; y < out.height; ++y)
-    for (int x = 0; x < out.width; ++x) out.Row(y)[x * 4] = out.Row(y)[x * 4 + 1] = out.Row(y)[x * 4 + 2] = 255;
+    for (int x = 0; x < out.width; ++x)
+      out.Row(y)[x * 4] = out.Row(y)[x * 4 + 1] = out.Row(y)[x * 4 + 2] = 255;
   return out;
 }
 

@@ -45,19 +45,33 @@ float Corner(int gx, int gy, std::uint32_t seed, float dx, float dy) {
 
 // Dot product with one of the twelve edge directions of a cube.
 float Corner3(int gx, int gy, int gz, std::uint32_t seed, float dx, float dy, float dz) {
-  switch (LatticeHash(std::uint32_t(gx), std::uint32_t(gy) ^ (std::uint32_t(gz) * 0x9e3779b1U), seed) % 12) {
-    case 0: return dx + dy;
-    case 1: return -dx + dy;
-    case 2: return dx - dy;
-    case 3: return -dx - dy;
-    case 4: return dx + dz;
-    case 5: return -dx + dz;
-    case 6: return dx - dz;
-    case 7: return -dx - dz;
-    case 8: return dy + dz;
-    case 9: return -dy + dz;
-    case 10: return dy - dz;
-    default: return -dy - dz;
+  switch (
+      LatticeHash(std::uint32_t(gx), std::uint32_t(gy) ^ (std::uint32_t(gz) * 0x9e3779b1U), seed) %
+      12) {
+    case 0:
+      return dx + dy;
+    case 1:
+      return -dx + dy;
+    case 2:
+      return dx - dy;
+    case 3:
+      return -dx - dy;
+    case 4:
+      return dx + dz;
+    case 5:
+      return -dx + dz;
+    case 6:
+      return dx - dz;
+    case 7:
+      return -dx - dz;
+    case 8:
+      return dy + dz;
+    case 9:
+      return -dy + dz;
+    case 10:
+      return dy - dz;
+    default:
+      return -dy - dz;
   }
 }
 
@@ -94,7 +108,8 @@ float Perlin(float x, float y, int period, std::uint32_t seed) {
 float FbmTile(float u, float v, int period, int octaves, std::uint32_t seed, float gain) {
   float sum = 0, amp = 1, norm = 0;
   for (int o = 0; o < octaves; ++o) {
-    sum += amp * Perlin(u * float(period), v * float(period), period, seed + std::uint32_t(o) * 101);
+    sum +=
+        amp * Perlin(u * float(period), v * float(period), period, seed + std::uint32_t(o) * 101);
     norm += amp;
     amp *= gain;
     period *= 2;

@@ -5,8 +5,7 @@
 // noise. The 2D kinds repeat with a whole-number period so tiles join without a seam.
 namespace art {
 
-std::uint32_t Hash(std::uint32_t a, std::uint32_t b = 0, std::uint32_t c = 0,
-                   std::uint32_t d = 0);
+std::uint32_t Hash(std::uint32_t a, std::uint32_t b = 0, std::uint32_t c = 0, std::uint32_t d = 0);
 // A hash as a float in [0, 1).
 inline float HashUnit(std::uint32_t a, std::uint32_t b = 0, std::uint32_t c = 0,
                       std::uint32_t d = 0) {

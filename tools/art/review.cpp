@@ -25,7 +25,7 @@ bool Save(const Canvas& c, const std::string& path) {
 // Bubbles of every size the scene makes, one drawn at alpha 1.25 (a light pass on top).
 const std::vector<SceneBubble>& SheetBubbles() {
   static const std::vector<SceneBubble> b = {
-      {90, 150, 1.0f, 1},   {215, 95, 0.7f, 1},   {330, 190, 0.45f, 1}, {395, 80, 0.25f, 1},
+      {90, 150, 1.0f, 1},   {215, 95, 0.7f, 1},   {330, 190, 0.45f, 1},   {395, 80, 0.25f, 1},
       {440, 180, 0.12f, 1}, {450, 250, 0.06f, 1}, {215, 230, 0.6f, 1.25f}};
   return b;
 }
@@ -63,7 +63,8 @@ Canvas ConfigScreen(const Canvas& atlas, bool hover) {
 // The effects picture, the preview and the icon, enlarged over dark and light grounds.
 Canvas Extras(const std::string& dir) {
   Canvas c(1024, 560);
-  Shade(c, {0, 0, c.width(), c.height()}, [](float x, float) { return Paint(x < 880 ? Hex(0x101830) : Hex(0xa8b8c8), 1); });
+  Shade(c, {0, 0, c.width(), c.height()},
+        [](float x, float) { return Paint(x < 880 ? Hex(0x101830) : Hex(0xa8b8c8), 1); });
   DrawPicture(c, Load(dir + "/mgeres1.png"), 256, 256, 2, 1);
   DrawPicture(c, Load(dir + "/previewimage.jpg"), 740, 180, 2, 1);
   Canvas icon = Load(dir + "/icon.png");

@@ -12,7 +12,8 @@ void ComposeScene(Canvas& dst, const Canvas& back, const Canvas& front, float ox
   dst.Fill(Paint(Grey(0), 1));
   DrawTiled(dst, back, ox * 0.5f * zoom, oy * 0.5f * zoom, zoom);
   DrawTiled(dst, front, ox * zoom, oy * zoom, zoom);
-  for (const SceneBubble& b : bubbles) DrawSprite(dst, bubble, b.x * zoom, b.y * zoom, b.scale * zoom, b.alpha);
+  for (const SceneBubble& b : bubbles)
+    DrawSprite(dst, bubble, b.x * zoom, b.y * zoom, b.scale * zoom, b.alpha);
 }
 
 }  // namespace art

@@ -11,10 +11,14 @@ namespace {
 
 const char* FontFile(FontFace face) {
   switch (face) {
-    case FontFace::kSans: return "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-    case FontFace::kSansBold: return "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-    case FontFace::kSerif: return "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
-    case FontFace::kSerifBold: return "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf";
+    case FontFace::kSans:
+      return "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+    case FontFace::kSansBold:
+      return "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+    case FontFace::kSerif:
+      return "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
+    case FontFace::kSerifBold:
+      return "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf";
   }
   return "";
 }
@@ -46,7 +50,8 @@ std::vector<float> Layout(FT_Face face, const std::string& text, float tracking,
     FT_UInt glyph = FT_Get_Char_Index(face, ch);
     if (previous && glyph) {
       FT_Vector kern;
-      if (FT_Get_Kerning(face, previous, glyph, FT_KERNING_DEFAULT, &kern) == 0) x += float(kern.x) / 64.0f;
+      if (FT_Get_Kerning(face, previous, glyph, FT_KERNING_DEFAULT, &kern) == 0)
+        x += float(kern.x) / 64.0f;
     }
     pen.push_back(x);
     FT_Load_Glyph(face, glyph, FT_LOAD_DEFAULT);
@@ -93,7 +98,8 @@ TextMask RenderText(FontFace which, const std::string& text, int pixelSize, floa
   TextMask out{last - first + 1, m.height, m.ascent, {}};
   out.cover.resize(std::size_t(out.width) * out.height);
   for (int y = 0; y < out.height; ++y)
-    for (int x = 0; x < out.width; ++x) out.cover[std::size_t(y) * out.width + x] = m.At(x + first, y);
+    for (int x = 0; x < out.width; ++x)
+      out.cover[std::size_t(y) * out.width + x] = m.At(x + first, y);
   return out;
 }
 
@@ -103,10 +109,10 @@ void DrawText(Canvas& c, const std::string& text, float x, float baseline, const
   float left = s.centred ? x - float(m.width) * 0.5f : s.rightAligned ? x - float(m.width) : x;
   int px = int(std::lround(left)) - pad, py = int(std::lround(baseline)) - m.ascent - pad;
   if (s.shadowAlpha > 0) {
-    Canvas shadow = Softened(TextPicture(m, pad, [&](float, float) { return s.shadow; }), s.shadowBlur, s.shadowAlpha);
+    Canvas shadow = Softened(TextPicture(m, pad, Flat(s.shadow)), s.shadowBlur, s.shadowAlpha);
     Place(c, shadow, px + int(std::lround(s.shadowDx)), py + int(std::lround(s.shadowDy)));
   }
-  Place(c, TextPicture(m, pad, [&](float, float) { return s.colour; }), px, py);
+  Place(c, TextPicture(m, pad, Flat(s.colour)), px, py);
 }
 
 }  // namespace art

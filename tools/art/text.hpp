@@ -33,6 +33,11 @@ Canvas TextPicture(const TextMask& m, int pad, PaintFn paint) {
   return c;
 }
 
+// A paint of one colour for TextPicture.
+inline auto Flat(Rgb colour) {
+  return [colour](float, float) { return colour; };
+}
+
 // How DrawText sets a line: face, size, colour, and a soft shadow (or glow) beneath it.
 struct TextStyle {
   FontFace face = FontFace::kSans;

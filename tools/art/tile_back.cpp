@@ -10,7 +10,9 @@ namespace {
 constexpr float kTau = 6.2831853f;
 
 // A gentle large-scale brightness change so repeats of the tile are hard to spot.
-float Breath(float u, float v, std::uint32_t seed) { return 1.0f + 0.2f * FbmTile(u, v, 2, 1, seed + 70); }
+float Breath(float u, float v, std::uint32_t seed) {
+  return 1.0f + 0.2f * FbmTile(u, v, 2, 1, seed + 70);
+}
 
 Rgb CloudColour(const Theme& t, float u, float v, std::uint32_t seed) {
   float n = WarpedTile(u, v, seed, 2, 5, 0.5f);
@@ -32,7 +34,10 @@ Canvas Depths(const Theme& t, std::uint32_t seed) {
     const int waves[] = {2, 3, 5};
     for (int i = 0; i < 3; ++i) {
       float reach = Smoothstep(-0.3f, 0.5f, FbmTile(u, v, 2, 2, seed + 20 + std::uint32_t(i)));
-      shafts += reach * std::pow(0.5f + 0.5f * std::cos(kTau * (float(waves[i]) * u + sway) + float(i) * 1.7f), 4.0f);
+      shafts +=
+          reach *
+          std::pow(0.5f + 0.5f * std::cos(kTau * (float(waves[i]) * u + sway) + float(i) * 1.7f),
+                   4.0f);
     }
     c = c + Mix(t.accent, t.glow, 0.3f) * (0.09f * shafts);
     return Paint(c * Breath(u, v, seed), 1);
@@ -63,7 +68,8 @@ Canvas Silk(const Theme& t, std::uint32_t seed) {
     float light = Clamp01((-0.5f * nx - 0.6f * ny + 0.62f) * inv);
     float sheen = std::pow(light, 12.0f);
     const Rgb stops[] = {t.deep, t.mid, Mix(t.mid, t.accent, 0.6f)};
-    Rgb c = Ramp(stops, 0.15f + 0.7f * light + 0.08f * h) + Mix(t.light, t.glow, 0.5f) * (0.3f * sheen);
+    Rgb c =
+        Ramp(stops, 0.15f + 0.7f * light + 0.08f * h) + Mix(t.light, t.glow, 0.5f) * (0.3f * sheen);
     return Paint(c * Breath(u, v, seed), 1);
   });
 }
@@ -81,11 +87,15 @@ Canvas Stars(const Theme& t, std::uint32_t seed) {
     float bright = std::pow(rng.Unit(), 3.0f) * 0.85f + 0.15f;
     float size = 0.5f + 1.1f * bright;
     Rgb col = Mix(t.glow, Grey(1), rng.Unit());
-    Shade(c, Around(x, y, size * 4, size * 4), [&](float px, float py) {
-      float d = std::hypot(px - x, py - y);
-      float a = bright * (Coverage(d - size * 0.5f) * 0.9f + 0.35f * std::exp(-d * d / (size * size * 2.5f)));
-      return Paint(col, Clamp01(a));
-    }, true);
+    Shade(
+        c, Around(x, y, size * 4, size * 4),
+        [&](float px, float py) {
+          float d = std::hypot(px - x, py - y);
+          float a = bright * (Coverage(d - size * 0.5f) * 0.9f +
+                              0.35f * std::exp(-d * d / (size * size * 2.5f)));
+          return Paint(col, Clamp01(a));
+        },
+        true);
   }
   return c;
 }
@@ -96,7 +106,8 @@ Canvas Marble(const Theme& t, std::uint32_t seed) {
     float n = WarpedTile(u, v, seed, 2, 3, 0.4f);
     float s = std::abs(std::sin(kTau * (u + v) + 6.0f * n));
     float veins = 0.4f * std::exp(-s * 3.0f) + 0.3f * std::exp(-s * 12.0f);
-    float fine = std::exp(-14.0f * std::abs(std::sin(kTau * (2 * u - v) + 5.0f * FbmTile(u, v, 3, 3, seed + 9))));
+    float fine = std::exp(
+        -14.0f * std::abs(std::sin(kTau * (2 * u - v) + 5.0f * FbmTile(u, v, 3, 3, seed + 9))));
     const Rgb stops[] = {t.deep, t.mid, Mix(t.mid, t.accent, 0.5f)};
     Rgb c = Ramp(stops, 0.5f + 0.8f * FbmTile(u, v, 2, 4, seed + 4));
     c = Mix(c, Mix(t.light, t.glow, 0.3f), 0.55f * veins + 0.06f * fine);
@@ -117,18 +128,23 @@ Canvas Marbling(const Theme& t, std::uint32_t seed) {
 
 // Out-of-focus lights over a dim haze.
 Canvas Bokeh(const Theme& t, std::uint32_t seed) {
-  Canvas c = ShadeTile([&](float u, float v) { return Paint(CloudColour(t, u, v, seed) * 0.6f, 1); });
+  Canvas c =
+      ShadeTile([&](float u, float v) { return Paint(CloudColour(t, u, v, seed) * 0.6f, 1); });
   Rng rng(seed);
   const Rgb lights[] = {t.accent, t.light, t.glow, t.mid};
   for (int i = 0; i < 42; ++i) {
     float x = rng.Range(0, kTileSize), y = rng.Range(0, kTileSize), r = rng.Range(6, 30);
     float a = rng.Range(0.06f, 0.2f);
     Rgb col = lights[rng.Int(0, 3)];
-    Shade(c, Around(x, y, r, r), [&](float px, float py) {
-      float d = std::hypot(px - x, py - y) - r;
-      float body = Coverage(d) * (0.7f + 0.3f * Smoothstep(-r, 0.0f, d)) + 0.4f * std::exp(-d * d * 0.5f) * Coverage(d - 1);
-      return Paint(col, a * body);
-    }, true);
+    Shade(
+        c, Around(x, y, r, r),
+        [&](float px, float py) {
+          float d = std::hypot(px - x, py - y) - r;
+          float body = Coverage(d) * (0.7f + 0.3f * Smoothstep(-r, 0.0f, d)) +
+                       0.4f * std::exp(-d * d * 0.5f) * Coverage(d - 1);
+          return Paint(col, a * body);
+        },
+        true);
   }
   Blur(c, 1.2f, true);
   return c;
@@ -138,11 +154,13 @@ Canvas Bokeh(const Theme& t, std::uint32_t seed) {
 Canvas Frost(const Theme& t, std::uint32_t seed) {
   return ShadeTile([&](float u, float v) {
     Rgb c = CloudColour(t, u, v, seed);
-    float wu = u + 0.04f * FbmTile(u, v, 3, 3, seed + 1), wv = v + 0.04f * FbmTile(u, v, 3, 3, seed + 2);
+    float wu = u + 0.04f * FbmTile(u, v, 3, 3, seed + 1),
+          wv = v + 0.04f * FbmTile(u, v, 3, 3, seed + 2);
     Cells facets = WorleyTile(wu, wv, 4, seed);
     c = c * (0.92f + 0.16f * HashUnit(facets.id, seed));
     float seam = std::exp(-(facets.f2 - facets.f1) * 30.0f);
-    float rime = std::pow(std::max(0.0f, 1.0f - 2.2f * std::abs(WarpedTile(u, v, seed + 7, 4, 4, 0.3f))), 10.0f);
+    float rime = std::pow(
+        std::max(0.0f, 1.0f - 2.2f * std::abs(WarpedTile(u, v, seed + 7, 4, 4, 0.3f))), 10.0f);
     return Paint(c + t.light * (0.12f * seam + 0.18f * rime), 1);
   });
 }
@@ -151,14 +169,22 @@ Canvas Frost(const Theme& t, std::uint32_t seed) {
 
 Canvas MakeBack(BackPattern p, const Theme& t, std::uint32_t seed) {
   switch (p) {
-    case BackPattern::kClouds: return Clouds(t, seed);
-    case BackPattern::kDepths: return Depths(t, seed);
-    case BackPattern::kSilk: return Silk(t, seed);
-    case BackPattern::kStars: return Stars(t, seed);
-    case BackPattern::kMarble: return Marble(t, seed);
-    case BackPattern::kMarbling: return Marbling(t, seed);
-    case BackPattern::kBokeh: return Bokeh(t, seed);
-    case BackPattern::kFrost: return Frost(t, seed);
+    case BackPattern::kClouds:
+      return Clouds(t, seed);
+    case BackPattern::kDepths:
+      return Depths(t, seed);
+    case BackPattern::kSilk:
+      return Silk(t, seed);
+    case BackPattern::kStars:
+      return Stars(t, seed);
+    case BackPattern::kMarble:
+      return Marble(t, seed);
+    case BackPattern::kMarbling:
+      return Marbling(t, seed);
+    case BackPattern::kBokeh:
+      return Bokeh(t, seed);
+    case BackPattern::kFrost:
+      return Frost(t, seed);
   }
   return Clouds(t, seed);
 }

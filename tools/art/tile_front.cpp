@@ -13,7 +13,8 @@ constexpr float kTau = 6.2831853f;
 // Light focused by a rippling surface: a net of bright curved threads.
 Canvas Caustics(const Theme& t, std::uint32_t seed) {
   return ShadeTile([&](float u, float v) {
-    float wu = u + 0.07f * FbmTile(u, v, 2, 3, seed + 1), wv = v + 0.07f * FbmTile(u, v, 2, 3, seed + 2);
+    float wu = u + 0.07f * FbmTile(u, v, 2, 3, seed + 1),
+          wv = v + 0.07f * FbmTile(u, v, 2, 3, seed + 2);
     Cells a = WorleyTile(wu, wv, 5, seed), b = WorleyTile(wu + 0.31f, wv + 0.17f, 4, seed + 3);
     float net = std::exp(-(a.f2 - a.f1) * 13.0f) + 0.6f * std::exp(-(b.f2 - b.f1) * 10.0f);
     float patch = Smoothstep(-0.35f, 0.45f, FbmTile(u, v, 2, 3, seed + 4));
@@ -40,10 +41,14 @@ Canvas Rays(const Theme& t, std::uint32_t seed) {
 
 // A round soft light centred at (x, y), drawn round the tile's edges.
 void Glow(Canvas& c, float x, float y, float r, Rgb col, float core, float halo) {
-  Shade(c, Around(x, y, r * 4, r * 4), [&](float px, float py) {
-    float d = std::hypot(px - x, py - y);
-    return Paint(col, Clamp01(core * Coverage(d - r) + halo * std::exp(-d * d / (r * r * 3.0f))));
-  }, true);
+  Shade(
+      c, Around(x, y, r * 4, r * 4),
+      [&](float px, float py) {
+        float d = std::hypot(px - x, py - y);
+        return Paint(col,
+                     Clamp01(core * Coverage(d - r) + halo * std::exp(-d * d / (r * r * 3.0f))));
+      },
+      true);
 }
 
 // Drifting specks of dust or pollen catching the light.
@@ -69,10 +74,14 @@ Canvas Bokeh(const Theme& t, std::uint32_t seed) {
     float x = rng.Range(0, kTileSize), y = rng.Range(0, kTileSize), r = rng.Range(5, 24);
     float a = rng.Range(0.07f, 0.22f);
     Rgb col = Mix(lights[rng.Int(0, 2)], Grey(1), 0.2f);
-    Shade(c, Around(x, y, r, r), [&](float px, float py) {
-      float d = std::hypot(px - x, py - y) - r;
-      return Paint(col, a * (Coverage(d) * 0.75f + 0.6f * std::exp(-d * d * 0.6f) * Coverage(d - 1.0f)));
-    }, true);
+    Shade(
+        c, Around(x, y, r, r),
+        [&](float px, float py) {
+          float d = std::hypot(px - x, py - y) - r;
+          return Paint(
+              col, a * (Coverage(d) * 0.75f + 0.6f * std::exp(-d * d * 0.6f) * Coverage(d - 1.0f)));
+        },
+        true);
   }
   Blur(c, 0.8f, true);
   return c;
@@ -120,13 +129,16 @@ Canvas Sparkles(const Theme& t, std::uint32_t seed) {
   for (int i = 0; i < 16; ++i) {
     float x = rng.Range(0, kTileSize), y = rng.Range(0, kTileSize), len = rng.Range(5, 14);
     float a = rng.Range(0.45f, 0.9f);
-    Shade(c, Around(x, y, len, len), [&](float px, float py) {
-      float dx = std::abs(px - x), dy = std::abs(py - y);
-      float arms = std::exp(-dx / (len * 0.25f)) * std::exp(-dy * dy * 1.2f) +
-                   std::exp(-dy / (len * 0.25f)) * std::exp(-dx * dx * 1.2f);
-      float core = std::exp(-(dx * dx + dy * dy) / 3.0f);
-      return Paint(Mix(t.glow, Grey(1), 0.7f), a * Clamp01(arms * 0.8f + core));
-    }, true);
+    Shade(
+        c, Around(x, y, len, len),
+        [&](float px, float py) {
+          float dx = std::abs(px - x), dy = std::abs(py - y);
+          float arms = std::exp(-dx / (len * 0.25f)) * std::exp(-dy * dy * 1.2f) +
+                       std::exp(-dy / (len * 0.25f)) * std::exp(-dx * dx * 1.2f);
+          float core = std::exp(-(dx * dx + dy * dy) / 3.0f);
+          return Paint(Mix(t.glow, Grey(1), 0.7f), a * Clamp01(arms * 0.8f + core));
+        },
+        true);
   }
   return c;
 }
@@ -136,15 +148,21 @@ Canvas Rings(const Theme& t, std::uint32_t seed) {
   Canvas c(kTileSize, kTileSize);
   Rng rng(seed);
   for (int i = 0; i < 22; ++i) {
-    float x = rng.Range(0, kTileSize), y = rng.Range(0, kTileSize), r = 2.5f + 10.0f * std::pow(rng.Unit(), 2.0f);
+    float x = rng.Range(0, kTileSize), y = rng.Range(0, kTileSize),
+          r = 2.5f + 10.0f * std::pow(rng.Unit(), 2.0f);
     float a = rng.Range(0.15f, 0.45f);
-    Shade(c, Around(x, y, r + 2, r + 2), [&](float px, float py) {
-      float d = std::hypot(px - x, py - y);
-      float ring = std::exp(-(d - r) * (d - r) * 1.4f) * (0.6f + 0.4f * Smoothstep(0.0f, r, d));
-      float glint = std::exp(-(std::pow(px - x + r * 0.4f, 2.0f) + std::pow(py - y + r * 0.4f, 2.0f)) / (r * 0.08f + 0.6f));
-      float fill = 0.05f * Coverage(d - r);
-      return Paint(Mix(t.glow, Grey(1), glint), a * Clamp01(ring + glint + fill));
-    }, true);
+    Shade(
+        c, Around(x, y, r + 2, r + 2),
+        [&](float px, float py) {
+          float d = std::hypot(px - x, py - y);
+          float ring = std::exp(-(d - r) * (d - r) * 1.4f) * (0.6f + 0.4f * Smoothstep(0.0f, r, d));
+          float glint =
+              std::exp(-(std::pow(px - x + r * 0.4f, 2.0f) + std::pow(py - y + r * 0.4f, 2.0f)) /
+                       (r * 0.08f + 0.6f));
+          float fill = 0.05f * Coverage(d - r);
+          return Paint(Mix(t.glow, Grey(1), glint), a * Clamp01(ring + glint + fill));
+        },
+        true);
   }
   return c;
 }
@@ -164,15 +182,24 @@ Canvas Wisps(const Theme& t, std::uint32_t seed) {
 
 Canvas MakeFront(FrontPattern p, const Theme& t, std::uint32_t seed) {
   switch (p) {
-    case FrontPattern::kCaustics: return Caustics(t, seed);
-    case FrontPattern::kRays: return Rays(t, seed);
-    case FrontPattern::kMotes: return Motes(t, seed);
-    case FrontPattern::kBokeh: return Bokeh(t, seed);
-    case FrontPattern::kVeils: return Veils(t, seed);
-    case FrontPattern::kAurora: return Aurora(t, seed);
-    case FrontPattern::kSparkles: return Sparkles(t, seed);
-    case FrontPattern::kRings: return Rings(t, seed);
-    case FrontPattern::kWisps: return Wisps(t, seed);
+    case FrontPattern::kCaustics:
+      return Caustics(t, seed);
+    case FrontPattern::kRays:
+      return Rays(t, seed);
+    case FrontPattern::kMotes:
+      return Motes(t, seed);
+    case FrontPattern::kBokeh:
+      return Bokeh(t, seed);
+    case FrontPattern::kVeils:
+      return Veils(t, seed);
+    case FrontPattern::kAurora:
+      return Aurora(t, seed);
+    case FrontPattern::kSparkles:
+      return Sparkles(t, seed);
+    case FrontPattern::kRings:
+      return Rings(t, seed);
+    case FrontPattern::kWisps:
+      return Wisps(t, seed);
   }
   return Motes(t, seed);
 }

@@ -10,7 +10,11 @@ namespace art {
 inline constexpr int kTileSize = 256;
 
 enum class BackPattern { kClouds, kDepths, kSilk, kStars, kMarble, kMarbling, kBokeh, kFrost };
-enum class FrontPattern { kCaustics, kRays, kMotes, kBokeh, kVeils, kAurora, kSparkles, kRings, kWisps };
+// clang-format off
+enum class FrontPattern {
+  kCaustics, kRays, kMotes, kBokeh, kVeils, kAurora, kSparkles, kRings, kWisps
+};
+// clang-format on
 
 struct Theme {
   Rgb deep, mid, light, accent, glow;  // darkest to brightest, an accent and a light colour

@@ -67,10 +67,10 @@ float Thickness(const Context& c, Vec3 p) {
   const BubbleStyle& s = c.style;
   Vec3 q = Eddy(Eddy(p, c.eddyA, s.twist), c.eddyB, -0.7f * s.twist) * s.swirlScale;
   std::uint32_t seed = s.seed * 7919u;
-  Vec3 w{Fbm3(q.x, q.y, q.z, 3, seed + 1), Fbm3(q.x + 5.2f, q.y + 1.3f, q.z, 3, seed + 2),
-         Fbm3(q.x, q.y + 9.1f, q.z + 2.8f, 3, seed + 3)};
+  Vec3 w{Fbm3(q.x, q.y, q.z, 2, seed + 1), Fbm3(q.x + 5.2f, q.y + 1.3f, q.z, 2, seed + 2),
+         Fbm3(q.x, q.y + 9.1f, q.z + 2.8f, 2, seed + 3)};
   q = q + w * s.warp;
-  float marble = Fbm3(q.x, q.y, q.z, 3, seed + 4, 0.45f);
+  float marble = Fbm3(q.x, q.y, q.z, 3, seed + 4, 0.4f);
   float d = s.thickness * (1.0f + s.drain * p.y) + s.swirl * marble;
   d += s.strata * std::sin(p.y * 9.0f + marble * 2.5f);
   return std::max(d, 0.0f);

@@ -60,6 +60,23 @@ Canvas ConfigScreen(const Canvas& atlas, bool hover) {
   return c;
 }
 
+// The ten bubbles enlarged twice, over a dark and over a light checkerboard.
+Canvas Bubbles(const Canvas& atlas) {
+  Canvas c(5 * 240, 4 * 240);
+  Shade(c, {0, 0, c.width(), c.height()}, [](float x, float y) {
+    bool odd = (int(x) / 20 + int(y) / 20) % 2 != 0;
+    if (y < 480) return Paint(odd ? Hex(0x0c1830) : Hex(0x182848), 1);
+    return Paint(odd ? Hex(0x9aaabb) : Hex(0xc0ccd8), 1);
+  });
+  for (int i = 0; i < 10; ++i) {
+    Canvas b = Crop(atlas, FindEntry(std::to_string(i + 1)));
+    float x = float(120 + 240 * (i % 5)), y = float(120 + 240 * (i / 5));
+    DrawPicture(c, b, x, y, 2, 1);
+    DrawPicture(c, b, x, y + 480, 2, 1);
+  }
+  return c;
+}
+
 // The effects picture, the preview and the icon, enlarged over dark and light grounds.
 Canvas Extras(const std::string& dir) {
   Canvas c(1024, 560);
@@ -91,6 +108,7 @@ bool WriteReview(const std::string& assetDir, const std::string& reviewDir) {
   Place(screens, ConfigScreen(atlas, false), 0, 0);
   Place(screens, ConfigScreen(atlas, true), 0, kScreenHeight);
   return ok && Save(all, reviewDir + "/sets.png") && Save(screens, reviewDir + "/config.png") &&
+         Save(Bubbles(atlas), reviewDir + "/bubbles.png") &&
          Save(Extras(assetDir), reviewDir + "/extras.png");
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "kit/pack.hpp"
-#include "platform/resources.hpp"
 #include "tests/support/support.hpp"
 
 namespace {
@@ -72,13 +71,17 @@ TEST_F(Pack, NumbersReadLikeSettings) {
   EXPECT_EQ(defs[1].height, 4) << "a last line without an ending still counts";
 }
 
-TEST_F(Pack, EmbeddedPacksAreOpenedByName) {
-  static const char text[] = "atlas.png\n1\ndot,1\n1,2,3,4\n";
-  RegisterResource("kit_test_pack.txt", reinterpret_cast<const std::uint8_t*>(text),
-                   sizeof text - 1);
-  ASSERT_EQ(MGE_Pack::Read("incbin::kit_test_pack.txt", 3), 1);
-  ASSERT_NE(MGE_Pack::Find("dot"), nullptr);
-  EXPECT_EQ(MGE_Pack::Find("dot")->height, 4);
+TEST_F(Pack, TheProgramsAtlasIsReadFromItsEmbeddedText) {
+  testsupport::RegisterAssetsOnce();
+  ASSERT_EQ(MGE_Pack::Read("incbin::image1.pac", 1), 1);
+  EXPECT_EQ(MGE_Pack::Definitions().size(), 18u);
+  const MGE_PackDefinitionType* slider = MGE_Pack::Find("slider");
+  ASSERT_NE(slider, nullptr);
+  EXPECT_EQ(slider->srcx, 920);
+  EXPECT_EQ(slider->srcy, 204);
+  EXPECT_EQ(slider->width, 79);
+  EXPECT_EQ(slider->height, 82);
+  ASSERT_NE(MGE_Pack::Find("10"), nullptr);
 }
 
 TEST_F(Pack, MalformedPacksStopAtTheFirstBadEntry) {

@@ -17,7 +17,7 @@ class LineReader {
   bool Fill();
 
   std::istream& in_;
-  std::vector<char> buffer_ = std::vector<char>(1 << 16);
+  std::vector<char> buffer_ = std::vector<char>(1 << 12);
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
 };

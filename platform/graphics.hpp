@@ -1,0 +1,160 @@
+#pragma once
+// The immediate-mode 2D drawing layer: one current graphics context with one drawing state.
+// Every picture of the system is drawn through these operations.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/image.hpp"
+
+struct SDL_Window;
+
+// Drivers a mode may ask for; one OpenGL renderer serves every choice.
+enum DrawDriver : int { kDriverD3D7 = 0, kDriverD3D9 = 1, kDriverOpenGL = 2 };
+
+// Blend modes.
+enum BlendMode : int { MASKBLEND = 1, SOLIDBLEND = 2, ALPHABLEND = 3, LIGHTBLEND = 4, SHADEBLEND = 5 };
+
+// Graphics flags for GraphicsOpen beyond the design's 0.
+enum GraphicsFlags : int {
+  kGraphicsHidden = 1,  // create the window unmapped (the preview reparents it first)
+};
+
+// The drawing state of the open graphics, all of it persistent between frames.
+struct TMax2DGraphics {
+  int color_red = 255, color_green = 255, color_blue = 255;
+  float color_alpha = 1.0f;
+  int clscolor_red = 0, clscolor_green = 0, clscolor_blue = 0;
+  float line_width = 1.0f;
+  float tform_rot = 0.0f;
+  float tform_scale_x = 1.0f, tform_scale_y = 1.0f;
+  float tform_ix = 1.0f, tform_iy = 0.0f, tform_jx = 0.0f, tform_jy = 1.0f;
+  int viewport_x = 0, viewport_y = 0, viewport_w = 0, viewport_h = 0;
+  float origin_x = 0.0f, origin_y = 0.0f;
+  float handle_x = 0.0f, handle_y = 0.0f;  // the negated handle
+  FontPtr image_font;
+  int blend_mode = MASKBLEND;
+  int mask_red = 0, mask_green = 0, mask_blue = 0;
+};
+
+// --- Graphics and frames -------------------------------------------------------------------
+
+void SetDrawDriver(int driver);
+int GetDrawDriver();
+
+// The title new graphics windows get.
+void SetAppTitle(std::string_view title);
+const std::string& AppTitle();
+
+// Opens a window (depth 0) or a full screen of that depth and refresh rate. 1 on success, 0 when
+// the mode cannot be opened. Opening while open closes the old graphics first.
+int GraphicsOpen(int width, int height, int depth = 0, int hertz = 60, int flags = 0);
+void GraphicsClose();
+bool GraphicsIsOpen();
+int GraphicsWidth();
+int GraphicsHeight();
+int GraphicsDepth();
+int GraphicsHertz();
+SDL_Window* GraphicsWindow();  // none when closed
+
+// Display modes the driver offers for full screen, counted, read one by one and tested.
+int CountGraphicsModes();
+bool GetGraphicsMode(int index, int& width, int& height, int& depth, int& hertz);
+int GraphicsModeExists(int width, int height, int depth = 0, int hertz = 0);
+
+void Cls();
+void SetClsColor(int r, int g, int b);
+void GetClsColor(int& r, int& g, int& b);
+// Shows the back buffer; sync 1 waits for the vertical blank, 0 does not.
+void Flip(int sync = 1);
+
+// --- State setters and getters -------------------------------------------------------------
+
+const TMax2DGraphics& DrawState();
+void SetColor(int r, int g, int b);
+void GetColor(int& r, int& g, int& b);
+void SetAlpha(float alpha);
+float GetAlpha();
+void SetBlend(int mode);
+int GetBlend();
+void SetLineWidth(float width);
+float GetLineWidth();
+void SetViewport(int x, int y, int w, int h);
+void GetViewport(int& x, int& y, int& w, int& h);
+void SetDrawOrigin(float x, float y);
+void GetDrawOrigin(float& x, float& y);
+void SetDrawHandle(float x, float y);
+void GetDrawHandle(float& x, float& y);
+void SetDrawRotation(float degrees);
+float GetDrawRotation();
+void SetDrawScale(float sx, float sy);
+void GetDrawScale(float& sx, float& sy);
+void SetTransform(float degrees = 0.0f, float sx = 1.0f, float sy = 1.0f);
+void SetDrawFont(FontPtr font);  // none selects the built-in default font
+FontPtr GetDrawFont();
+void SetMaskColor(int r, int g, int b);
+void GetMaskColor(int& r, int& g, int& b);
+
+// Replaces the projection so that the area (0, 0)-(width, height) fills the back buffer;
+// ResetProjection maps back-buffer pixels one to one again.
+void SetProjectionSize(float width, float height);
+void ResetProjection();
+void GetProjectionSize(float& width, float& height);
+
+// --- Shapes and text -------------------------------------------------------------------------
+
+void Plot(float x, float y);
+void DrawLine(float x1, float y1, float x2, float y2);
+void DrawRect(float x, float y, float w, float h);
+void DrawOval(float x, float y, float w, float h);
+void DrawPoly(const std::vector<float>& xy);  // x, y pairs; a filled polygon
+void TextDraw(std::string_view text, float x, float y);
+int TextMeasureWidth(std::string_view text);
+int TextMeasureHeight();
+FontPtr DefaultFont();
+
+// --- Images -----------------------------------------------------------------------------------
+
+// flags -1 means the default (3: masked and filtered).
+ImagePtr ImageLoad(const std::string& source, int flags = -1);
+ImagePtr ImageLoadAnim(const std::string& source, int cell_width, int cell_height, int first_cell,
+                       int cell_count, int flags = -1);
+ImagePtr ImageFromPixmap(const PixmapPtr& pixmap, int flags = -1);
+ImagePtr ImageCreate(int width, int height, int frames = 1, int flags = -1);
+int ImageGrab(const ImagePtr& image, int x, int y, int frame = 0);
+void ImageSetHandle(const ImagePtr& image, float x, float y);
+void ImageMidHandle(const ImagePtr& image);
+void SetAutoMidHandle(bool on);
+bool GetAutoMidHandle();
+void ImageDraw(const ImagePtr& image, float x, float y, int frame = 0);
+void ImageDrawRect(const ImagePtr& image, float x, float y, float w, float h, int frame = 0);
+void ImageTile(const ImagePtr& image, float x, float y, int frame = 0);
+
+// --- Pixmaps ----------------------------------------------------------------------------------
+
+// Copies a back-buffer rectangle (window pixels, top-left origin) into a new RGBA pixmap; none
+// when the graphics are closed or the rectangle is empty.
+PixmapPtr GrabPixmap(int x, int y, int w, int h);
+// Draws a pixmap unscaled and untransformed with its top-left corner at (x, y).
+void DrawPixmap(const PixmapPtr& pixmap, float x, float y);
+
+// --- Collision layers -------------------------------------------------------------------------
+
+using CollisionId = long long;
+void CollisionsReset(unsigned mask = 0);
+std::vector<CollisionId> CollideImageQuery(const ImagePtr& image, float x, float y, int frame,
+                                           unsigned collide_mask, unsigned write_mask,
+                                           CollisionId id);
+std::vector<CollisionId> CollideRectQuery(float x, float y, float w, float h, unsigned collide_mask,
+                                          unsigned write_mask, CollisionId id);
+
+// --- Counters for tests and benchmarks --------------------------------------------------------
+
+struct RenderStats {
+  int draw_calls = 0;
+  int state_changes = 0;
+  int quads = 0;
+};
+RenderStats CurrentFrameStats();  // since the last Flip
+RenderStats LastFrameStats();     // of the frame the last Flip showed

@@ -1,0 +1,42 @@
+#pragma once
+// State shared by the drawing layer's source files. Internal to the platform layer.
+#include <cstdint>
+#include <string>
+
+#include "platform/graphics.hpp"
+
+struct SDL_Window;
+typedef void* SDL_GLContext;
+
+namespace detail {
+
+struct GraphicsContext {
+  SDL_Window* window = nullptr;
+  SDL_GLContext gl = nullptr;
+  int driver = kDriverOpenGL;
+  std::string title;
+  int width = 0, height = 0, depth = 0, hertz = 0;
+  int back_w = 1, back_h = 1;  // drawable size in pixels
+  float proj_w = 1.0f, proj_h = 1.0f;
+  int swap_interval = -2;
+  bool auto_mid_handle = false;
+  TMax2DGraphics state;
+};
+
+GraphicsContext& Context();
+bool EnsureVideo();
+
+void ApplyViewport();
+std::uint32_t CurrentColor();
+// (u, v) through the current rotation and scale, then translated by (tx, ty).
+void Transform(float u, float v, float tx, float ty, float& outx, float& outy);
+// A quad (x0, y0)-(x1, y1) through the transform, translated, in the current colour and blend
+// with the currently selected texture.
+void EmitQuad(float x0, float y0, float x1, float y1, float tx, float ty, const float uv[8]);
+float PixelsToUnitsX(float px);
+float PixelsToUnitsY(float py);
+
+// Input learns that a new window exists (mouse position, focus).
+void InputGraphicsOpened();
+
+}  // namespace detail

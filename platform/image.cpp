@@ -1,0 +1,266 @@
+// Images: frames, their textures, loading, grabbing and drawing.
+#include "platform/image.hpp"
+
+#include <epoxy/gl.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "platform/graphics.hpp"
+#include "platform/graphics_internal.hpp"
+#include "platform/renderer.hpp"
+
+using detail::Context;
+
+namespace {
+
+int NormaliseFlags(int flags) { return flags < 0 ? kDefaultImageFlags : flags; }
+
+// The pixels a texture is made from: the frame's pixmap, with the mask colour cleared when the
+// image is masked.
+PixmapPtr TexturePixels(const TImage& image, const PixmapPtr& source) {
+  if (!(image.flags & MASKEDIMAGE)) return source;
+  auto masked = source->Convert(PF_RGBA8888);
+  for (int y = 0; y < masked->height; ++y) {
+    std::uint8_t* p = masked->Row(y);
+    for (int x = 0; x < masked->width; ++x, p += 4)
+      if (p[0] == image.mask_r && p[1] == image.mask_g && p[2] == image.mask_b) p[3] = 0;
+  }
+  return masked;
+}
+
+}  // namespace
+
+unsigned TImageFrame::CurrentGeneration() { return detail::RendererGeneration(); }
+
+TImageFrame::~TImageFrame() {
+  if (HasTexture()) detail::DeleteTexture(texture_);
+}
+
+unsigned TImageFrame::Texture() {
+  if (!detail::RendererReady() || !owner_) return 0;
+  const PixmapPtr& pixels = owner_->pixmaps[std::size_t(index_)];
+  if (!pixels || pixels->width <= 0 || pixels->height <= 0) return 0;
+  bool filtered = owner_->flags & FILTEREDIMAGE;
+  bool mipmapped = owner_->flags & MIPMAPPEDIMAGE;
+  if (!HasTexture()) {
+    texture_ = detail::CreateTexture(*TexturePixels(*owner_, pixels), filtered, mipmapped);
+    generation_ = CurrentGeneration();
+    dirty_ = false;
+    if (repeat_) detail::SetTextureRepeat(texture_, true);
+  } else if (dirty_) {
+    detail::UploadTexture(texture_, *TexturePixels(*owner_, pixels), filtered, mipmapped);
+    dirty_ = false;
+  }
+  return texture_;
+}
+
+void TImageFrame::Draw(float x0, float y0, float x1, float y1, float tx, float ty) {
+  unsigned texture = Texture();
+  if (!texture) return;
+  detail::RendererSetTexture(texture);
+  const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
+  detail::EmitQuad(x0, y0, x1, y1, tx, ty, uv);
+}
+
+TImage::TImage(int w, int h, int frame_count, int image_flags)
+    : width(w), height(h), flags(image_flags) {
+  for (int i = 0; i < frame_count; ++i) {
+    auto frame = std::make_unique<TImageFrame>();
+    frame->owner_ = this;
+    frame->index_ = i;
+    frames.push_back(std::move(frame));
+    pixmaps.push_back(std::make_shared<TPixmap>(w, h, PF_RGBA8888));
+  }
+  int r, g, b;
+  GetMaskColor(r, g, b);
+  mask_r = r;
+  mask_g = g;
+  mask_b = b;
+}
+
+TImageFrame* TImage::Frame(int n) {
+  if (n < 0 || n >= FrameCount()) return nullptr;
+  TImageFrame* frame = frames[std::size_t(n)].get();
+  frame->Texture();
+  return frame;
+}
+
+PixmapPtr TImage::Lock(int frame, bool, bool write) {
+  if (frame < 0 || frame >= FrameCount()) return nullptr;
+  if (write) frames[std::size_t(frame)]->dirty_ = true;
+  return pixmaps[std::size_t(frame)];
+}
+
+void ImageUnlock(const ImagePtr& image, int frame) {
+  if (!image || frame < 0 || frame >= image->FrameCount()) return;
+  TImageFrame& f = *image->frames[std::size_t(frame)];
+  f.dirty_ = true;
+  if (f.HasTexture()) f.Texture();
+}
+
+// --- creation ------------------------------------------------------------------------------------
+
+namespace {
+ImagePtr MakeImage(int w, int h, int frames, int flags) {
+  auto image = std::make_shared<TImage>(w, h, frames, flags);
+  if (GetAutoMidHandle()) ImageMidHandle(image);
+  return image;
+}
+}  // namespace
+
+ImagePtr ImageFromPixmap(const PixmapPtr& pixmap, int flags) {
+  if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0) return nullptr;
+  auto image = MakeImage(pixmap->width, pixmap->height, 1, NormaliseFlags(flags));
+  image->pixmaps[0] = pixmap->Convert(PF_RGBA8888);
+  return image;
+}
+
+ImagePtr ImageLoad(const std::string& source, int flags) {
+  return ImageFromPixmap(LoadPixmap(source), flags);
+}
+
+ImagePtr ImageLoadAnim(const std::string& source, int cell_width, int cell_height, int first_cell,
+                       int cell_count, int flags) {
+  PixmapPtr sheet = LoadPixmap(source);
+  if (!sheet || cell_width <= 0 || cell_height <= 0 || first_cell < 0 || cell_count <= 0)
+    return nullptr;
+  int across = sheet->width / cell_width;
+  int down = sheet->height / cell_height;
+  if (across <= 0 || down <= 0 || std::int64_t(first_cell) + cell_count > std::int64_t(across) * down)
+    return nullptr;
+  auto image = MakeImage(cell_width, cell_height, cell_count, NormaliseFlags(flags));
+  for (int i = 0; i < cell_count; ++i) {
+    int cell = first_cell + i;
+    int sx = (cell % across) * cell_width, sy = (cell / across) * cell_height;
+    TPixmap& out = *image->pixmaps[std::size_t(i)];
+    for (int y = 0; y < cell_height; ++y)
+      std::memcpy(out.Row(y), sheet->Row(sy + y) + std::size_t(sx) * 4, std::size_t(cell_width) * 4);
+  }
+  return image;
+}
+
+ImagePtr ImageCreate(int width, int height, int frames, int flags) {
+  if (width <= 0 || height <= 0 || frames <= 0 || width > kMaxPictureSide ||
+      height > kMaxPictureSide || std::int64_t(width) * height > kMaxPicturePixels)
+    return nullptr;
+  return MakeImage(width, height, frames, NormaliseFlags(flags) | DYNAMICIMAGE);
+}
+
+int ImageGrab(const ImagePtr& image, int x, int y, int frame) {
+  if (!image || frame < 0 || frame >= image->FrameCount()) return 0;
+  PixmapPtr grabbed = GrabPixmap(x, y, image->width, image->height);
+  if (!grabbed) return 0;
+  image->pixmaps[std::size_t(frame)] = grabbed;
+  ImageUnlock(image, frame);
+  return 1;
+}
+
+void ImageSetHandle(const ImagePtr& image, float x, float y) {
+  if (!image) return;
+  image->handle_x = x;
+  image->handle_y = y;
+}
+
+void ImageMidHandle(const ImagePtr& image) {
+  if (!image) return;
+  image->handle_x = image->width * 0.5f;
+  image->handle_y = image->height * 0.5f;
+}
+
+void SetAutoMidHandle(bool on) { Context().auto_mid_handle = on; }
+bool GetAutoMidHandle() { return Context().auto_mid_handle; }
+
+// --- drawing -------------------------------------------------------------------------------------
+
+void ImageDraw(const ImagePtr& image, float x, float y, int frame) {
+  if (!image) return;
+  TImageFrame* f = image->Frame(frame);
+  if (!f) return;
+  const auto& s = DrawState();
+  float x0 = -image->handle_x, y0 = -image->handle_y;
+  f->Draw(x0, y0, x0 + image->width, y0 + image->height, x + s.origin_x, y + s.origin_y);
+}
+
+void ImageDrawRect(const ImagePtr& image, float x, float y, float w, float h, int frame) {
+  if (!image || image->width <= 0 || image->height <= 0) return;
+  TImageFrame* f = image->Frame(frame);
+  if (!f) return;
+  const auto& s = DrawState();
+  float x0 = -image->handle_x * w / float(image->width);
+  float y0 = -image->handle_y * h / float(image->height);
+  f->Draw(x0, y0, x0 + w, y0 + h, x + s.origin_x, y + s.origin_y);
+}
+
+void ImageTile(const ImagePtr& image, float x, float y, int frame) {
+  if (!image || image->width <= 0 || image->height <= 0) return;
+  TImageFrame* f = image->Frame(frame);
+  if (!f || !f->HasTexture()) return;
+  const auto& s = DrawState();
+  // The viewport in projection units; the tiling ignores rotation and scale.
+  float vx = detail::PixelsToUnitsX(float(s.viewport_x));
+  float vy = detail::PixelsToUnitsY(float(s.viewport_y));
+  float vw = detail::PixelsToUnitsX(float(s.viewport_w));
+  float vh = detail::PixelsToUnitsY(float(s.viewport_h));
+  float w = float(image->width), h = float(image->height);
+  // Where a tile's top-left corner lands, reduced modulo the size; the texture repeats from
+  // there, so one quad covers the viewport.
+  float px = std::fmod(x + s.origin_x - image->handle_x - vx, w);
+  float py = std::fmod(y + s.origin_y - image->handle_y - vy, h);
+  if (!std::isfinite(px) || !std::isfinite(py)) return;
+  float su = f->u1 - f->u0, sv = f->v1 - f->v0;
+  float u0 = f->u0 + (-px / w) * su, v0 = f->v0 + (-py / h) * sv;
+  float u1 = u0 + (vw / w) * su, v1 = v0 + (vh / h) * sv;
+  if (!f->repeat_) {
+    f->repeat_ = true;
+    detail::SetTextureRepeat(f->texture_, true);
+  }
+  const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
+  float xy[8] = {vx, vy, vx + vw, vy, vx + vw, vy + vh, vx, vy + vh};
+  detail::RendererSetTexture(f->texture_);
+  detail::RendererSetBlend(s.blend_mode);
+  detail::RendererQuad(xy, uv, detail::CurrentColor());
+}
+
+// --- pixmaps ---------------------------------------------------------------------------------
+
+PixmapPtr GrabPixmap(int x, int y, int w, int h) {
+  auto& c = Context();
+  if (!detail::RendererReady() || w <= 0 || h <= 0) return nullptr;
+  // Only the part inside the back buffer is read; the rest stays transparent black.
+  int x0 = std::max(x, 0), y0 = std::max(y, 0);
+  int x1 = std::min(x + w, c.back_w), y1 = std::min(y + h, c.back_h);
+  auto pixmap = std::make_shared<TPixmap>(w, h, PF_RGBA8888);
+  if (x1 <= x0 || y1 <= y0) return pixmap;
+  detail::RendererFlush();
+  std::vector<std::uint8_t> rows(std::size_t(x1 - x0) * (y1 - y0) * 4);
+  glReadBuffer(GL_BACK);
+  glReadPixels(x0, c.back_h - y1, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+  std::size_t row_bytes = std::size_t(x1 - x0) * 4;
+  for (int row = 0; row < y1 - y0; ++row) {
+    // GL's rows run bottom-up.
+    const std::uint8_t* src = rows.data() + std::size_t(y1 - y0 - 1 - row) * row_bytes;
+    std::uint8_t* dst = pixmap->Row(y0 - y + row) + std::size_t(x0 - x) * 4;
+    std::memcpy(dst, src, row_bytes);
+    for (int i = 3; i < int(row_bytes); i += 4) dst[i] = 255;
+  }
+  return pixmap;
+}
+
+void DrawPixmap(const PixmapPtr& pixmap, float x, float y) {
+  if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0 || !detail::RendererReady()) return;
+  // A throw-away texture: the pixmap is drawn once, in back-buffer pixels, with no transform.
+  PixmapPtr rgba = pixmap->Convert(PF_RGBA8888);
+  unsigned texture = detail::CreateTexture(*rgba, false, false);
+  const auto& s = DrawState();
+  float left = x + s.origin_x, top = y + s.origin_y;
+  float right = left + detail::PixelsToUnitsX(float(pixmap->width));
+  float bottom = top + detail::PixelsToUnitsY(float(pixmap->height));
+  const float xy[8] = {left, top, right, top, right, bottom, left, bottom};
+  const float uv[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+  detail::RendererSetTexture(texture);
+  detail::RendererSetBlend(s.blend_mode);
+  detail::RendererQuad(xy, uv, detail::PackColor(255, 255, 255, 1.0f));
+  detail::RendererFlush();
+  detail::DeleteTexture(texture);
+}

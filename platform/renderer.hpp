@@ -1,0 +1,53 @@
+#pragma once
+// The batched OpenGL renderer behind the drawing layer. Quads arrive already transformed into
+// projection units; they collect in one vertex array and go out in one draw call per run of
+// equal texture and blend. Internal to the platform layer.
+#include <cstdint>
+
+#include "platform/graphics.hpp"
+
+namespace detail {
+
+struct Vertex {
+  float x, y;
+  float u, v;
+  std::uint32_t rgba;  // bytes r, g, b, a in memory order
+};
+
+// Creates the GL objects for a fresh context; false when the context lacks what we need.
+bool RendererInit();
+void RendererShutdown();
+bool RendererReady();
+
+// State; each flushes pending quads only when it changes what the GPU would do.
+void RendererSetTexture(unsigned texture);  // 0 selects a plain white texture
+void RendererSetBlend(int mode);
+void RendererSetClip(int x, int y, int w, int h, bool enabled);  // back-buffer pixels, top-left
+void RendererSetProjection(float width, float height);
+void RendererSetBackBuffer(int width, int height);
+
+// Appends one quad: corners in drawing order (top-left, top-right, bottom-right, bottom-left).
+void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba);
+// Appends a triangle (as a quad with one corner repeated).
+void RendererTriangle(const float xy[6], std::uint32_t rgba);
+
+void RendererFlush();
+void RendererClear(float r, float g, float b);
+void RendererEndFrame();  // counters of this frame become the last frame's
+void RendererCountStateChange();
+
+RenderStats RendererCurrentStats();
+RenderStats RendererLastStats();
+
+// Generation of the current GL context; textures made under another generation are stale.
+unsigned RendererGeneration();
+
+// Texture helpers; they flush first when the texture may be in the pending batch.
+unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped);
+void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mipmapped);
+void SetTextureRepeat(unsigned texture, bool repeat);
+void DeleteTexture(unsigned texture);
+
+std::uint32_t PackColor(int r, int g, int b, float alpha);
+
+}  // namespace detail

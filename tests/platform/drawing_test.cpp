@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/graphics.hpp"
+#include "tests/support/graphics_fixture.hpp"
+
+using testsupport::GraphicsTest;
+
+namespace {
+
+// A solid-colour image of the given size.
+ImagePtr SolidImage(int w, int h, std::uint32_t argb, int flags = FILTEREDIMAGE) {
+  auto pixmap = std::make_shared<TPixmap>(w, h);
+  pixmap->Clear(argb);
+  return ImageFromPixmap(pixmap, flags);
+}
+
+void FillBackground(int r, int g, int b) {
+  SetClsColor(r, g, b);
+  Cls();
+}
+
+}  // namespace
+
+using DrawingTest = GraphicsTest;
+
+TEST_F(DrawingTest, EachBlendModeCombinesWithTheDestinationAsNamed) {
+  struct Case {
+    int mode;
+    int r, g, b;  // expected over a (100, 100, 100) background of grey 50% red
+  } cases[] = {
+      {SOLIDBLEND, 200, 0, 0},     // replaces, ignoring alpha
+      {ALPHABLEND, 150, 50, 50},   // 0.5 * 200 + 0.5 * 100
+      {LIGHTBLEND, 200, 100, 100}, // 100 + 0.5 * 200
+      {SHADEBLEND, 78, 0, 0},      // 100 * 200 / 255
+      {99, 200, 0, 0},             // unknown modes draw solid
+  };
+  for (const Case& c : cases) {
+    FillBackground(100, 100, 100);
+    SetBlend(c.mode);
+    SetColor(200, 0, 0);
+    SetAlpha(0.5f);
+    DrawRect(10, 10, 20, 20);
+    std::uint32_t p = Pixel(15, 15);
+    EXPECT_NEAR(Red(p), c.r, 2) << "mode " << c.mode;
+    EXPECT_NEAR(Green(p), c.g, 2) << "mode " << c.mode;
+    EXPECT_NEAR(Blue(p), c.b, 2) << "mode " << c.mode;
+    EXPECT_EQ(Red(Pixel(5, 5)), 100) << "outside the rectangle, mode " << c.mode;
+  }
+}
+
+TEST_F(DrawingTest, MaskBlendDrawsOnlyTexelsAboveHalfAlpha) {
+  auto pixmap = std::make_shared<TPixmap>(2, 1);
+  pixmap->WritePixel(0, 0, 0x90FF0000);  // alpha 144: drawn
+  pixmap->WritePixel(1, 0, 0x70FF0000);  // alpha 112: left out
+  ImagePtr image = ImageFromPixmap(pixmap, 0);
+  FillBackground(0, 0, 255);
+  SetBlend(MASKBLEND);
+  SetDrawScale(10, 10);
+  ImageDraw(image, 0, 0);
+  EXPECT_EQ(Pixel(5, 5), 0xFFFF0000u);
+  EXPECT_EQ(Pixel(15, 5), 0xFF0000FFu);
+}
+
+TEST_F(DrawingTest, AlphaIsClampedIntoZeroToOne) {
+  SetBlend(ALPHABLEND);
+  SetColor(255, 255, 255);
+  FillBackground(0, 0, 0);
+  SetAlpha(1.5f);
+  EXPECT_FLOAT_EQ(GetAlpha(), 1.0f);
+  DrawRect(0, 0, 10, 10);
+  EXPECT_EQ(Pixel(5, 5), 0xFFFFFFFFu);
+  SetAlpha(-1.0f);
+  EXPECT_FLOAT_EQ(GetAlpha(), 0.0f);
+  DrawRect(20, 0, 10, 10);
+  EXPECT_EQ(Pixel(25, 5), 0xFF000000u);
+  SetAlpha(std::nanf(""));
+  EXPECT_FLOAT_EQ(GetAlpha(), 0.0f);
+}
+
+TEST_F(DrawingTest, SettingTheBlendInForceIssuesNothing) {
+  SetBlend(SOLIDBLEND);
+  int before = CurrentFrameStats().state_changes;
+  SetBlend(ALPHABLEND);
+  SetBlend(ALPHABLEND);
+  EXPECT_EQ(CurrentFrameStats().state_changes - before, 1);
+}
+
+TEST_F(DrawingTest, QuadsOfOneTextureAndBlendShareOneDrawCall) {
+  ImagePtr a = SolidImage(4, 4, 0xFFFF0000);
+  ImagePtr b = SolidImage(4, 4, 0xFF00FF00);
+  SetBlend(ALPHABLEND);
+  Flip(0);
+  for (int i = 0; i < 100; ++i) ImageDraw(a, float(i % 40), 10);
+  ImageDraw(b, 50, 50);
+  ImageDraw(b, 60, 50);
+  SetBlend(LIGHTBLEND);
+  ImageDraw(b, 70, 50);
+  Flip(0);
+  RenderStats stats = LastFrameStats();
+  EXPECT_EQ(stats.quads, 103);
+  EXPECT_EQ(stats.draw_calls, 3);  // a; b alpha; b light
+}
+
+TEST_F(DrawingTest, TransformFollowsRotationAndScale) {
+  SetTransform(90, 2, 3);
+  const auto& s = DrawState();
+  EXPECT_NEAR(s.tform_ix, 0.0f, 1e-6);
+  EXPECT_NEAR(s.tform_iy, -3.0f, 1e-6);
+  EXPECT_NEAR(s.tform_jx, 2.0f, 1e-6);
+  EXPECT_NEAR(s.tform_jy, 0.0f, 1e-6);
+  float sx, sy;
+  GetDrawScale(sx, sy);
+  EXPECT_EQ(sx, 2.0f);
+  EXPECT_EQ(GetDrawRotation(), 90.0f);
+}
+
+TEST_F(DrawingTest, MidHandledImageIsCentredAndRotatedAboutThePoint) {
+  // A 40 x 10 bar, red left half and green right half.
+  auto pixmap = std::make_shared<TPixmap>(40, 10);
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 40; ++x) pixmap->WritePixel(x, y, x < 20 ? 0xFFFF0000 : 0xFF00FF00);
+  ImagePtr bar = ImageFromPixmap(pixmap, 0);
+  ImageMidHandle(bar);
+  SetBlend(SOLIDBLEND);
+  ImageDraw(bar, 80, 60);
+  EXPECT_EQ(Pixel(65, 60), 0xFFFF0000u);
+  EXPECT_EQ(Pixel(95, 60), 0xFF00FF00u);
+  EXPECT_EQ(Pixel(59, 60), 0xFF000000u);
+  EXPECT_EQ(Pixel(101, 60), 0xFF000000u);
+  FillBackground(0, 0, 0);
+  SetDrawRotation(90);  // +x now points down the screen
+  ImageDraw(bar, 80, 60);
+  EXPECT_EQ(Pixel(80, 45), 0xFFFF0000u);
+  EXPECT_EQ(Pixel(80, 75), 0xFF00FF00u);
+  EXPECT_EQ(Pixel(95, 60), 0xFF000000u);
+}
+
+TEST_F(DrawingTest, OriginAndHandleMoveShapes) {
+  SetBlend(SOLIDBLEND);
+  SetDrawOrigin(50, 40);
+  SetDrawHandle(5, 5);
+  DrawRect(0, 0, 10, 10);  // lands on (45, 35)-(55, 45)
+  EXPECT_EQ(Pixel(46, 36), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(54, 44), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(56, 44), 0xFF000000u);
+  float hx, hy;
+  GetDrawHandle(hx, hy);
+  EXPECT_EQ(hx, 5.0f);
+  EXPECT_EQ(DrawState().handle_x, -5.0f);
+}
+
+TEST_F(DrawingTest, TileCoversTheViewportWithTheOffsetModuloTheSize) {
+  // A 16 x 16 tile: red at its top-left pixel, blue elsewhere.
+  auto pixmap = std::make_shared<TPixmap>(16, 16);
+  pixmap->Clear(0xFF0000FF);
+  pixmap->WritePixel(0, 0, 0xFFFF0000);
+  ImagePtr tile = ImageFromPixmap(pixmap, 0);
+  SetBlend(SOLIDBLEND);
+  ImageTile(tile, 16 * 7 + 3, -16 * 3 + 5);  // same as offset (3, 5)
+  for (int ty = 0; ty < 7; ++ty)
+    for (int tx = 0; tx < 10; ++tx) {
+      int x = 3 + tx * 16, y = 5 + ty * 16;
+      if (x < kWidth && y < kHeight) {
+        EXPECT_EQ(Pixel(x, y), 0xFFFF0000u) << x << "," << y;
+      }
+    }
+  EXPECT_EQ(Pixel(0, 0), 0xFF0000FFu);
+  EXPECT_EQ(Pixel(kWidth - 1, kHeight - 1), 0xFF0000FFu);
+  EXPECT_EQ(LastFrameStats().quads + CurrentFrameStats().quads, 1);
+}
+
+TEST_F(DrawingTest, ViewportClipsDrawingAndCls) {
+  SetBlend(SOLIDBLEND);
+  SetViewport(20, 20, 40, 30);
+  SetClsColor(0, 0, 255);
+  Cls();
+  DrawRect(0, 0, kWidth, kHeight);
+  EXPECT_EQ(Pixel(30, 30), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(19, 30), 0xFF000000u);
+  EXPECT_EQ(Pixel(60, 30), 0xFF000000u);
+  EXPECT_EQ(Pixel(30, 50), 0xFF000000u);
+  SetViewport(0, 0, kWidth, kHeight);  // the whole back buffer: no clipping
+  DrawRect(0, 0, kWidth, kHeight);
+  EXPECT_EQ(Pixel(5, 5), 0xFFFFFFFFu);
+}
+
+TEST_F(DrawingTest, MaskedImagesLoseTheMaskColour) {
+  auto pixmap = std::make_shared<TPixmap>(2, 1);
+  pixmap->WritePixel(0, 0, 0xFF000000);  // black: the default mask colour
+  pixmap->WritePixel(1, 0, 0xFF00FF00);
+  ImagePtr masked = ImageFromPixmap(pixmap, MASKEDIMAGE);
+  FillBackground(0, 0, 255);
+  SetBlend(ALPHABLEND);
+  SetDrawScale(10, 10);
+  ImageDraw(masked, 0, 0);
+  EXPECT_EQ(Pixel(5, 5), 0xFF0000FFu);
+  EXPECT_EQ(Pixel(15, 5), 0xFF00FF00u);
+}
+
+TEST_F(DrawingTest, ProjectionMapsAVirtualAreaOntoTheBackBuffer) {
+  SetProjectionSize(80, 60);  // half the window in each direction
+  SetBlend(SOLIDBLEND);
+  DrawRect(40, 30, 40, 30);
+  EXPECT_EQ(Pixel(81, 61), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(159, 119), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(78, 58), 0xFF000000u);
+}
+
+TEST_F(DrawingTest, LockedPixelsAreUploadedAgainOnUnlock) {
+  ImagePtr image = ImageCreate(4, 4, 1, 0);
+  ASSERT_TRUE(image);
+  EXPECT_TRUE(image->flags & DYNAMICIMAGE);
+  SetBlend(SOLIDBLEND);
+  ImageDraw(image, 0, 0);
+  EXPECT_EQ(Pixel(1, 1), 0xFF000000u);
+  PixmapPtr pixels = image->Lock(0, true, true);
+  pixels->Clear(0xFFFFFF00);
+  ImageUnlock(image, 0);
+  ImageDraw(image, 10, 0);
+  EXPECT_EQ(Pixel(11, 1), 0xFFFFFF00u);
+}
+
+TEST_F(DrawingTest, GrabbedImagesHoldTheBackBuffer) {
+  SetBlend(SOLIDBLEND);
+  SetColor(0, 255, 0);
+  DrawRect(10, 10, 8, 8);
+  ImagePtr grabbed = ImageCreate(8, 8, 1, 0);
+  ASSERT_EQ(ImageGrab(grabbed, 10, 10), 1);
+  EXPECT_EQ(grabbed->pixmaps[0]->ReadPixel(3, 3), 0xFF00FF00u);
+  EXPECT_EQ(ImageGrab(grabbed, 0, 0, 5), 0);  // no such frame
+}
+
+TEST_F(DrawingTest, TextWidthTruncatesTheRunningSumAfterEachGlyph) {
+  FontPtr font = DefaultFont();
+  ASSERT_GT(font->height, 0);
+  auto custom = std::make_shared<TImageFont>(*font);
+  for (auto& g : custom->glyphs) g.advance = 2.7f;
+  SetDrawFont(custom);
+  // 2.7 -> 2, 4.7 -> 4, 6.7 -> 6: truncation after every glyph, not once at the end (8.1).
+  EXPECT_EQ(TextMeasureWidth("abc"), 6);
+  SetDrawFont(nullptr);
+  EXPECT_EQ(GetDrawFont(), DefaultFont());
+  EXPECT_EQ(TextMeasureHeight(), font->height);
+  EXPECT_GT(TextMeasureWidth("Hello"), TextMeasureWidth("Hi"));
+}
+
+TEST_F(DrawingTest, TextDrawsInTheCurrentColour) {
+  SetBlend(ALPHABLEND);
+  SetColor(255, 255, 0);
+  SetDrawScale(4, 4);
+  TextDraw("M", 0, 0);
+  PixmapPtr shot = GrabPixmap(0, 0, kWidth, kHeight);
+  int lit = 0;
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) {
+      std::uint32_t p = shot->ReadPixel(x, y);
+      if (Red(p) > 200) {
+        ++lit;
+        EXPECT_EQ(Blue(p), 0);
+      }
+    }
+  EXPECT_GT(lit, 200);
+}
+
+TEST_F(DrawingTest, OvalsAndPolygonsFillTheirOutline) {
+  SetBlend(SOLIDBLEND);
+  DrawOval(20, 20, 40, 40);
+  EXPECT_EQ(Pixel(40, 40), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(22, 22), 0xFF000000u);  // corner of the bounding box
+  DrawPoly({100, 10, 140, 10, 100, 50});
+  EXPECT_EQ(Pixel(105, 15), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(135, 45), 0xFF000000u);
+  SetLineWidth(3);
+  DrawLine(10, 100, 60, 100);
+  EXPECT_EQ(Pixel(30, 100), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(30, 104), 0xFF000000u);
+}
+
+TEST_F(DrawingTest, BadImageArgumentsFailCleanly) {
+  EXPECT_EQ(ImageLoad("/no/such/file.png"), nullptr);
+  EXPECT_EQ(ImageLoad("incbin::no-such-resource"), nullptr);
+  EXPECT_EQ(ImageCreate(0, 10), nullptr);
+  EXPECT_EQ(ImageCreate(100000, 100000), nullptr);
+  ImagePtr image = ImageCreate(4, 4, 2);
+  EXPECT_EQ(image->Frame(2), nullptr);
+  EXPECT_EQ(image->Frame(-1), nullptr);
+  EXPECT_EQ(image->Lock(7), nullptr);
+  ImageDraw(image, 0, 0, 9);  // no such frame: nothing drawn
+  ImageDraw(nullptr, 0, 0);
+  EXPECT_EQ(CurrentFrameStats().quads, 0);
+  EXPECT_EQ(GrabPixmap(0, 0, 0, 5), nullptr);
+}
+
+TEST(GraphicsModes, UnsupportedFullScreenModeFails) {
+  EXPECT_EQ(GraphicsOpen(12345, 77, 32, 60), 0);
+  EXPECT_FALSE(GraphicsIsOpen());
+  EXPECT_EQ(GraphicsOpen(0, 100), 0);
+  int w, h, d, hz;
+  EXPECT_FALSE(GetGraphicsMode(-1, w, h, d, hz));
+  EXPECT_FALSE(GetGraphicsMode(CountGraphicsModes(), w, h, d, hz));
+}

@@ -25,5 +25,3 @@ void TFPSCounter::Calc() {
 std::string TFPSCounter::GetDisplay() { return Label + ZeroPadded(current, displayLimitChars); }
 
 std::string TFPSCounter::GetDisplayFPS() { return Label + std::to_string(current); }
-
-void TFPSCounter::Display(int, int) {}

@@ -8,8 +8,8 @@
 class TFPSCounter : public TTrackingVar {
  public:
   void Init() override;
-  void Display(int x, int y) override;
-  // Label and current zero-padded; GetDisplayFPS leaves the number unpadded.
+  // Label and current zero-padded (this is what Display draws); GetDisplayFPS leaves the
+  // number unpadded.
   std::string GetDisplay() override;
   // Once per drawn frame.
   virtual void Calc();

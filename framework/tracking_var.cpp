@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "platform/graphics.hpp"
+
 void TTrackingVar::Init() {
   current = 0;
   maximum = 0;
@@ -14,7 +16,9 @@ std::string TTrackingVar::GetDisplay() {
          ZeroPadded(maximum, displayLimitChars);
 }
 
-void TTrackingVar::Display(int, int) {}
+void TTrackingVar::Display(int x, int y) {
+  TextDraw(GetDisplay(), static_cast<float>(x), static_cast<float>(y));
+}
 
 std::string ZeroPadded(int value, int width) {
   std::string digits = std::to_string(value);

@@ -2,8 +2,9 @@
 # Usage: tests/fuzz/run.sh [SECONDS]   (default 30)
 # Builds every fuzz target (tests/fuzz/fuzz_<name>.cpp) with clang, libFuzzer, AddressSanitizer
 # and UndefinedBehaviorSanitizer in build-fuzz/, then fuzzes each for SECONDS starting from its
-# seed corpus tests/fuzz/corpus/<name>/. New inputs collect in build-fuzz/corpus/<name>/, the
-# input of a failure in build-fuzz/artifacts/<name>/ (add it to the seed corpus once fixed).
+# seed corpus tests/fuzz/corpus/<name>/, with the dictionary tests/fuzz/<name>.dict if there is
+# one. New inputs collect in build-fuzz/corpus/<name>/, the input of a failure in
+# build-fuzz/artifacts/<name>/ (add it to the seed corpus once fixed).
 # Exits non-zero when any target fails.
 set -euo pipefail
 seconds=${1:-30}
@@ -30,9 +31,12 @@ for name in "${names[@]}"; do
   artifacts=build-fuzz/artifacts/$name
   log=build-fuzz/fuzz_$name.log
   mkdir -p "$work" "$artifacts"
+  dict=()
+  [ -f "tests/fuzz/$name.dict" ] && dict=(-dict="tests/fuzz/$name.dict")
   echo "fuzz_$name: ${seconds}s"
   if build-fuzz/tests/fuzz/fuzz_"$name" -max_total_time="$seconds" -timeout=10 \
-      -print_final_stats=1 -artifact_prefix="$artifacts/" "$work" "tests/fuzz/corpus/$name" \
+      -print_final_stats=1 -artifact_prefix="$artifacts/" "${dict[@]}" \
+      "$work" "tests/fuzz/corpus/$name" \
       >"$log" 2>&1; then
     grep -E '^stat::number_of_executed_units|^stat::new_units_added' "$log" | sed 's/^/  /'
   else

@@ -5,6 +5,7 @@
 
 #include "platform/graphics_internal.hpp"
 #include "platform/host.hpp"
+#include "platform/x11_glue.hpp"
 
 namespace {
 
@@ -31,11 +32,19 @@ SDL_Rect DesktopArea(int index) {
   return {left, top, right - left, bottom - top};
 }
 
+// SDL's x11 driver answers from a cache that only its own input events refresh, so X is asked
+// directly when it is there.
 void GlobalMouse(int& x, int& y) {
   x = y = 0;
-  if (!detail::EnsureVideo()) return;
-  SDL_PumpEvents();  // the x11 driver re-reads the pointer only after it has seen it move
-  SDL_GetGlobalMouseState(&x, &y);
+  if (Display* display = detail::X11QueryDisplay()) {
+    Window root, child;
+    int wx, wy;
+    unsigned mask;
+    if (XQueryPointer(display, DefaultRootWindow(display), &root, &child, &x, &y, &wx, &wy, &mask))
+      return;
+    x = y = 0;
+  }
+  if (detail::EnsureVideo()) SDL_GetGlobalMouseState(&x, &y);
 }
 
 }  // namespace

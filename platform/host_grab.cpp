@@ -13,7 +13,7 @@ namespace {
 class Channel {
  public:
   explicit Channel(unsigned long mask)
-      : mask_(mask), shift_(std::countr_zero(mask)), max_((mask >> shift_)) {}
+      : mask_(mask), shift_(std::countr_zero(mask)), max_(mask >> shift_) {}
   std::uint8_t operator()(unsigned long pixel) const {
     return std::uint8_t(((pixel & mask_) >> shift_) * 255 / max_);
   }
@@ -24,10 +24,12 @@ class Channel {
   unsigned long max_;
 };
 
+// Each channel one run of at most 16 bits (palette visuals have no masks).
 bool TrueColour(const XImage& image) {
-  for (unsigned long mask : {image.red_mask, image.green_mask, image.blue_mask})
-    if (mask == 0 || std::popcount(mask) > 16 || !std::has_single_bit((mask >> std::countr_zero(mask)) + 1))
-      return false;
+  for (unsigned long mask : {image.red_mask, image.green_mask, image.blue_mask}) {
+    unsigned long run = mask ? mask >> std::countr_zero(mask) : 0;
+    if (run == 0 || run > 0xFFFF || !std::has_single_bit(run + 1)) return false;
+  }
   return true;
 }
 

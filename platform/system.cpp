@@ -57,7 +57,7 @@ bool SafeToOpen(const std::string& url) {
   if (opener == 0) {
     execvp(argv[0], argv);
     int error = errno;
-    if (write(status_fd, &error, sizeof error) < 0) _exit(127);
+    (void)!write(status_fd, &error, sizeof error);
     _exit(127);
   }
   _exit(opener > 0 ? 0 : 1);

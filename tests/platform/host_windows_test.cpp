@@ -60,6 +60,8 @@ TEST_F(HostWindows, IconComesFromASmallPicture) {
   TempDir dir;
   std::string path = WritePicture(dir, 16, 16);
   EXPECT_EQ(SetWindowIconFromPicture(GraphicsWindow(), path), 1);
+  testsupport::RegisterAssetsOnce();
+  EXPECT_EQ(SetWindowIconFromPicture(GraphicsWindow(), "incbin::icon.png"), 1);
   EXPECT_EQ(SetWindowIconFromPicture(nullptr, path), 0);
   EXPECT_EQ(SetWindowIconFromPicture(GraphicsWindow(), dir / "missing.png"), 0);
   testsupport::WriteFile(dir / "broken.png", "\x89PNG\r\n\x1a\nbroken");

@@ -59,9 +59,9 @@ void Reap(pid_t pid) {
 bool FreeToLock(const std::string& path) {
   int fd = open(path.c_str(), O_RDONLY);
   if (fd < 0) return false;
-  bool free = flock(fd, LOCK_EX | LOCK_NB) == 0;
+  bool taken = flock(fd, LOCK_EX | LOCK_NB) == 0;
   close(fd);
-  return free;
+  return taken;
 }
 
 }  // namespace

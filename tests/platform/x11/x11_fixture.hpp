@@ -28,7 +28,8 @@ class X11Test : public ::testing::Test {
   // A window of the test's program; mapped unless told otherwise.
   Window MakeWindow(Window parent, int left, int top, int w, int h, unsigned long pixel = 0,
                     bool mapped = true) {
-    Window window = XCreateSimpleWindow(x, parent, left, top, unsigned(w), unsigned(h), 0, 0, pixel);
+    Window window =
+        XCreateSimpleWindow(x, parent, left, top, unsigned(w), unsigned(h), 0, 0, pixel);
     if (mapped) XMapWindow(x, window);
     XSync(x, False);
     return window;

@@ -33,3 +33,7 @@ void SleepMilliseconds(int ms) {
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
+
+void ClockSpin() {
+  if (g_scripted) g_scripted->Advance(1);
+}

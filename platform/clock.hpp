@@ -8,6 +8,10 @@ int MillisecondClock();
 // Sleeps for a number of milliseconds (nothing for zero or less).
 void SleepMilliseconds(int ms);
 
+// One turn of a busy wait on the clock. Real time passes by itself; under a scripted clock this
+// moves it on by a millisecond so that busy waits end.
+void ClockSpin();
+
 // Difference b - a of two clock readings with 32-bit wrap-around, no overflow.
 inline int ClockDiff(int later, int earlier) {
   return static_cast<int>(static_cast<unsigned>(later) - static_cast<unsigned>(earlier));
@@ -32,6 +36,7 @@ class ScriptedClock {
  private:
   friend int MillisecondClock();
   friend void SleepMilliseconds(int);
+  friend void ClockSpin();
   int now_;
   int slept_ = 0;
 };

@@ -8,7 +8,8 @@
 namespace detail {
 namespace {
 
-constexpr int kMaxQuads = 16384;
+// Enough for any scene in one draw call; the index list for it is made once.
+constexpr int kMaxQuads = 65536;
 
 const char* kVertexShader = R"(#version 330 core
 layout(location = 0) in vec2 a_pos;
@@ -134,7 +135,6 @@ bool RendererInit() {
   glBindVertexArray(g.vao);
   glGenBuffers(1, &g.vbo);
   glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
-  glBufferData(GL_ARRAY_BUFFER, sizeof(Vertex) * 4 * kMaxQuads, nullptr, GL_STREAM_DRAW);
   glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), (void*)offsetof(Vertex, x));
   glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), (void*)offsetof(Vertex, u));
   glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(Vertex),
@@ -208,14 +208,25 @@ void RendererFlush() {
     g.gpu_blend = g.blend;
   }
   GLsizeiptr bytes = GLsizeiptr(g.vertices.size() * sizeof(Vertex));
-  // Orphan the buffer so the driver need not wait for the previous draw to finish with it.
-  glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sizeof(Vertex)) * 4 * kMaxQuads, nullptr,
-               GL_STREAM_DRAW);
-  glBufferSubData(GL_ARRAY_BUFFER, 0, bytes, g.vertices.data());
+  // Fresh storage each time, so the driver need not wait for the previous draw to finish.
+  glBufferData(GL_ARRAY_BUFFER, bytes, g.vertices.data(), GL_STREAM_DRAW);
   GLsizei quads = GLsizei(g.vertices.size() / 4);
   glDrawElements(GL_TRIANGLES, quads * 6, GL_UNSIGNED_INT, nullptr);
   g.current.draw_calls++;
   g.vertices.clear();
+}
+
+void RendererResume() {
+  if (!g.ready) return;
+  glUseProgram(g.program);
+  glBindVertexArray(g.vao);
+  glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g.ibo);
+  glActiveTexture(GL_TEXTURE0);
+  g.gpu_texture = ~0u;
+  g.gpu_blend = -1;
+  ApplyProjection();
+  ApplyClip();
 }
 
 void RendererCountStateChange() { g.current.state_changes++; }

@@ -32,6 +32,9 @@ void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba);
 void RendererTriangle(const float xy[6], std::uint32_t rgba);
 
 void RendererFlush();
+// Binds the renderer's GL objects again and forgets what it believed the GPU state to be, after
+// other code drew with GL directly.
+void RendererResume();
 void RendererClear(float r, float g, float b);
 void RendererEndFrame();  // counters of this frame become the last frame's
 void RendererCountStateChange();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with AddressSanitizer and UndefinedBehaviorSanitizer
-# (Debug, build-test/) and runs every test.
+# (Debug, build-test/) and runs every test; then, when clang is there, fuzzes each fuzz target
+# for 30 seconds (tests/fuzz/run.sh).
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/packages.sh
@@ -10,5 +11,7 @@ cmake --build build-test -j2
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-cd build-test
-ctest --output-on-failure -j2 "$@"
+(cd build-test && ctest --output-on-failure -j2 "$@")
+if command -v clang++ >/dev/null; then
+  tests/fuzz/run.sh 30
+fi

@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+// 1 when another process holds the named instance lock ("SaverModeLock", "PreviewModeLock").
+int IsInstanceLocked(const std::string& name);
+// Forgets every pending key and mouse hit and held state, and the latched left-button hits.
+void FlushAppInput();
+// Restarts the fixed-rate logic and the frame limiter after a set-up or a long pause.
+void ResetTiming();
+// Centres the active window on the desktop (not top-most, size unchanged).
+void CentreWindowOnDesktop();
+// Gives the active window the program's icon.
+void SetActiveWindowIcon();
+// The single orderly exit: save the settings, close the kit, show the pointer, open ExitUrl,
+// end with exit code 0.
+[[noreturn]] void ExitProgram();

@@ -1,0 +1,26 @@
+#pragma once
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// Replaces the file at path with bytes: they go to a new temporary file in the same folder,
+// which is flushed to disk and then renamed over path, so a failure or a crash midway leaves
+// the previous file whole. An existing file's permissions are kept. False on any error (a full
+// disk included); the temporary file is then removed.
+bool ReplaceFile(const std::string& path, std::string_view bytes);
+
+// Test seam: while an object lives, writing the temporary file stops once `fail_at` bytes are
+// in it and the next write fails as on a full disk; when all the bytes fit within that offset,
+// the flush to disk fails instead. `on_fault` runs at the moment of failure (a test can end the
+// process there to stand for a crash).
+class ScriptedWriteFault {
+ public:
+  explicit ScriptedWriteFault(std::size_t fail_at, std::function<void()> on_fault = {});
+  ~ScriptedWriteFault();
+  ScriptedWriteFault(const ScriptedWriteFault&) = delete;
+  ScriptedWriteFault& operator=(const ScriptedWriteFault&) = delete;
+
+  const std::size_t fail_at;
+  const std::function<void()> on_fault;
+};

@@ -1,0 +1,151 @@
+#pragma once
+// An ordered list of shared objects whose walks stay safe while the objects change the list.
+//
+// The rules every walk obeys (ForEach):
+// - it takes the next node before handling the current object, so an object may remove itself;
+// - an object removed further on is not visited;
+// - an object appended to the end during the walk is visited in the same walk; one inserted at
+//   the front is not;
+// - a list destroyed or replaced during a walk is finished by that walk: the nodes it holds keep
+//   their successors alive, and removing an object from a list that is gone is harmless.
+//
+// Nodes are reference counted: the list and any walk in progress share them. A removed node
+// keeps its successor, so a walk standing on it carries on where the node used to be.
+#include <cstddef>
+#include <memory>
+#include <utility>
+
+template <class T>
+class TList {
+ public:
+  struct Node {
+    std::shared_ptr<T> value;  // none once removed
+    std::shared_ptr<Node> next;
+    Node* prev = nullptr;
+    TList* owner = nullptr;    // none once removed or once the list is gone
+
+    bool Live() const { return value != nullptr; }
+    ~Node() { ReleaseChain(std::move(next)); }
+  };
+  using NodePtr = std::shared_ptr<Node>;
+
+  TList() = default;
+  TList(const TList&) = delete;
+  TList& operator=(const TList&) = delete;
+  ~TList() { Clear(); }
+
+  NodePtr AddLast(std::shared_ptr<T> value) {
+    auto node = std::make_shared<Node>();
+    node->value = std::move(value);
+    node->owner = this;
+    node->prev = tail_;
+    if (tail_) tail_->next = node;
+    else head_ = node;
+    tail_ = node.get();
+    ++count_;
+    return node;
+  }
+
+  NodePtr AddFirst(std::shared_ptr<T> value) {
+    auto node = std::make_shared<Node>();
+    node->value = std::move(value);
+    node->owner = this;
+    node->next = head_;
+    if (head_) head_->prev = node.get();
+    else tail_ = node.get();
+    head_ = node;
+    ++count_;
+    return node;
+  }
+
+  // Takes a node out of whatever list holds it: it is unlinked and its value released. Its
+  // successor is kept for any walk standing on it. A node whose list is gone is only marked.
+  static void Remove(Node* node) {
+    if (!node) return;
+    if (node->owner) node->owner->Unlink(node);
+    node->value.reset();
+  }
+
+  // Removes every node; a walk in progress finishes the nodes it holds, values and all.
+  void Clear() {
+    for (Node* n = head_.get(); n; n = n->next.get()) {
+      n->owner = nullptr;
+      n->prev = nullptr;
+    }
+    NodePtr chain = std::move(head_);
+    tail_ = nullptr;
+    count_ = 0;
+    ReleaseChain(std::move(chain));
+  }
+
+  std::size_t Count() const { return count_; }
+  bool Empty() const { return count_ == 0; }
+  const NodePtr& First() const { return head_; }
+  Node* Last() const { return tail_; }
+
+  // The value at a position from 0; none out of range.
+  std::shared_ptr<T> ValueAt(std::size_t index) const {
+    if (index >= count_) return nullptr;
+    Node* n = head_.get();
+    while (index--) n = n->next.get();
+    return n->value;
+  }
+
+  // Calls f(T&) for each object, following the walk rules above.
+  template <class F>
+  void ForEach(F&& f) const {
+    NodePtr node = head_;
+    while (node) {
+      NodePtr next = node->next;  // taken before the object is handled
+      if (std::shared_ptr<T> value = node->value) f(*value);
+      node = std::move(next);
+    }
+  }
+
+  // Reorders the list by a stable sort under less(a, b); nodes and walks stay valid.
+  template <class Less>
+  void StableSort(Less less);
+
+ private:
+  void Unlink(Node* node) {
+    NodePtr keep = node->prev ? node->prev->next : head_;  // the link that owns node
+    if (node->prev) node->prev->next = node->next;
+    else head_ = node->next;
+    if (node->next) node->next->prev = node->prev;
+    else tail_ = node->prev;
+    node->owner = nullptr;
+    node->prev = nullptr;
+    --count_;
+  }
+
+  // Destroys a chain of nodes without recursion, stopping at a node someone else still holds.
+  static void ReleaseChain(NodePtr chain) {
+    while (chain && chain.use_count() == 1) chain = std::move(chain->next);
+  }
+
+  NodePtr head_;
+  Node* tail_ = nullptr;
+  std::size_t count_ = 0;
+};
+
+#include <algorithm>
+#include <vector>
+
+template <class T>
+template <class Less>
+void TList<T>::StableSort(Less less) {
+  std::vector<NodePtr> nodes;
+  nodes.reserve(count_);
+  for (NodePtr n = head_; n; n = n->next) nodes.push_back(n);
+  std::stable_sort(nodes.begin(), nodes.end(),
+                   [&](const NodePtr& a, const NodePtr& b) { return less(*a->value, *b->value); });
+  head_.reset();
+  tail_ = nullptr;
+  for (NodePtr& n : nodes) {
+    n->next.reset();
+    n->prev = tail_;
+    if (tail_) tail_->next = n;
+    else head_ = n;
+    tail_ = n.get();
+  }
+}

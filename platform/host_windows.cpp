@@ -1,0 +1,78 @@
+// Our own windows: found by title, kept on top, measured with their frames and moved.
+#include <SDL.h>
+
+#include "platform/graphics.hpp"
+#include "platform/graphics_internal.hpp"
+#include "platform/host.hpp"
+
+namespace {
+
+// SDL numbers windows from 1 and cannot list them; the graphics window is checked first, so
+// this only bounds the search for windows opened beside it.
+constexpr Uint32 kWindowIdsSearched = 256;
+
+bool HasTitle(SDL_Window* window, const std::string& title) {
+  return window && title == SDL_GetWindowTitle(window);
+}
+
+struct Borders {
+  int top = 0, left = 0, bottom = 0, right = 0;
+};
+
+// Frame sizes come from the window manager; without one (or without word from it) there is none.
+Borders FrameOf(SDL_Window* window) {
+  Borders b;
+  if (SDL_GetWindowBordersSize(window, &b.top, &b.left, &b.bottom, &b.right) != 0) b = Borders{};
+  return b;
+}
+
+}  // namespace
+
+SDL_Window* FindWindowByTitle(const std::string& title) {
+  if (HasTitle(GraphicsWindow(), title)) return GraphicsWindow();
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) return nullptr;
+  for (Uint32 id = 1; id <= kWindowIdsSearched; ++id)
+    if (SDL_Window* window = SDL_GetWindowFromID(id); HasTitle(window, title)) return window;
+  return nullptr;
+}
+
+SDL_Window* ActiveWindow() {
+  if (SDL_WasInit(SDL_INIT_VIDEO))
+    if (SDL_Window* focused = SDL_GetKeyboardFocus()) return focused;
+  return GraphicsWindow();
+}
+
+int SetWindowTopmost(SDL_Window* window, bool topmost) {
+  if (!window) return 0;
+  SDL_SetWindowAlwaysOnTop(window, topmost ? SDL_TRUE : SDL_FALSE);
+  return 1;
+}
+
+int GetDesktopRect(WindowRect& out) {
+  SDL_Rect bounds;
+  if (!detail::EnsureVideo() || SDL_GetDisplayBounds(0, &bounds) != 0) return 0;
+  out = {bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h};
+  return 1;
+}
+
+int GetWindowFrameRect(SDL_Window* window, WindowRect& out) {
+  if (!window) return 0;
+  int x, y, w, h;
+  SDL_GetWindowPosition(window, &x, &y);
+  SDL_GetWindowSize(window, &w, &h);
+  Borders b = FrameOf(window);
+  out = {x - b.left, y - b.top, x + w + b.right, y + h + b.bottom};
+  return 1;
+}
+
+int MoveWindowFrameTo(SDL_Window* window, int x, int y) {
+  if (!window) return 0;
+  Borders b = FrameOf(window);
+  SDL_SetWindowPosition(window, x + b.left, y + b.top);
+  return 1;
+}
+
+void CentreRectOnDesktop(const WindowRect& desktop, const WindowRect& window, int& x, int& y) {
+  x = (desktop.right - window.Width()) / 2;
+  y = (desktop.bottom - window.Height()) / 2;
+}

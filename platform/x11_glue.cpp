@@ -1,0 +1,60 @@
+// Finding the X side of our windows and surviving X errors about windows that went away.
+#include "platform/x11_glue.hpp"
+
+#include <SDL.h>
+#include <SDL_syswm.h>
+
+#include "platform/graphics.hpp"
+
+namespace detail {
+
+namespace {
+
+bool trapped_error = false;
+
+int RecordError(Display*, XErrorEvent*) {
+  trapped_error = true;
+  return 0;
+}
+
+int IgnoreError(Display*, XErrorEvent*) { return 0; }
+
+}  // namespace
+
+bool X11WindowOf(SDL_Window* window, Display*& display, Window& xwindow) {
+  if (!window) return false;
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+  display = info.info.x11.display;
+  xwindow = info.info.x11.window;
+  return display != nullptr;
+}
+
+Display* X11QueryDisplay() {
+  Display* display = nullptr;
+  Window ignored;
+  if (X11WindowOf(GraphicsWindow(), display, ignored)) return display;
+  static Display* own = XOpenDisplay(nullptr);
+  return own;
+}
+
+X11ErrorTrap::X11ErrorTrap(Display* display) : display_(display) {
+  XSync(display_, False);  // earlier requests' errors are not ours to judge
+  trapped_error = false;
+  previous_ = XSetErrorHandler(RecordError);
+}
+
+X11ErrorTrap::~X11ErrorTrap() {
+  XSync(display_, False);
+  XSetErrorHandler(previous_);
+}
+
+bool X11ErrorTrap::Failed() {
+  XSync(display_, False);
+  return trapped_error;
+}
+
+void TolerateX11Errors() { XSetErrorHandler(IgnoreError); }
+
+}  // namespace detail

@@ -1,0 +1,81 @@
+#pragma once
+// End-to-end helpers: the real program started as a process under the test's X server (Xvfb
+// under CTest), driven with xdotool and watched through X.
+// gtest first: Xlib defines None as a macro.
+#include <gtest/gtest.h>
+// (keep this order)
+#include <X11/Xlib.h>
+#include <sys/types.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/pixmap.hpp"
+#include "tests/support/support.hpp"
+
+namespace e2e {
+
+// The program under test, started with arguments in a working folder and with extra
+// environment variables; killed if still running when destroyed.
+class Program {
+ public:
+  Program(const std::vector<std::string>& args, const std::string& cwd,
+          const std::map<std::string, std::string>& env = {});
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // The exit code, or nullopt when it did not end within the time (or died by a signal: -signal).
+  std::optional<int> Wait(int timeout_ms);
+  bool Running();
+  void Signal(int sig);
+  pid_t pid() const { return pid_; }
+
+ private:
+  pid_t pid_ = -1;
+  std::optional<int> status_;
+};
+
+// A connection to the X server the program runs on.
+class XSession {
+ public:
+  XSession();
+  ~XSession();
+  Display* display() const { return x_; }
+  Window Root() const { return DefaultRootWindow(x_); }
+
+  // The first window (searching the whole tree) whose title is exactly this; waits up to the
+  // given time for it to appear and be mapped. 0 when there is none.
+  Window WaitForWindow(const std::string& title, int timeout_ms);
+  bool WaitForWindowGone(Window window, int timeout_ms);
+  std::string Title(Window window);
+  bool Geometry(Window window, int& x, int& y, int& w, int& h);  // root coordinates
+  // A window's pixels (the root window for the whole screen).
+  PixmapPtr Grab(Window window);
+  Window MakeHostWindow(int x, int y, int w, int h);
+  void Map(Window window, bool mapped);
+  void Destroy(Window window);
+
+ private:
+  Display* x_ = nullptr;
+};
+
+// Runs xdotool with the arguments (no shell); true when it succeeded.
+bool Xdo(const std::vector<std::string>& args);
+
+void SleepMs(int ms);
+
+// Counts of pixels by kind, to tell a scene from a blank screen.
+struct PictureStats {
+  int distinct_colours = 0;   // coarse buckets of 16 levels per channel
+  double mean_brightness = 0;
+  double black_fraction = 0;  // pixels darker than 8 in every channel
+};
+PictureStats Analyse(const TPixmap& picture);
+
+// The program under test.
+std::string ProgramPath();
+
+}  // namespace e2e

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "kit/linked_list.hpp"
+
+namespace {
+struct Item {
+  int id;
+  std::weak_ptr<TList<Item>::Node> link;
+};
+using List = TList<Item>;
+
+std::shared_ptr<Item> Add(List& list, int id, bool last = true) {
+  auto item = std::make_shared<Item>(Item{id, {}});
+  item->link = last ? list.AddLast(item) : list.AddFirst(item);
+  return item;
+}
+
+void Kill(Item& item) { List::Remove(item.link.lock().get()); }
+
+std::vector<int> Ids(const List& list) {
+  std::vector<int> ids;
+  list.ForEach([&](Item& i) { ids.push_back(i.id); });
+  return ids;
+}
+}  // namespace
+
+TEST(LinkedList, OrderFollowsAppendAndPrepend) {
+  List list;
+  Add(list, 1);
+  Add(list, 2);
+  Add(list, 0, false);
+  EXPECT_EQ(Ids(list), (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(list.Count(), 3u);
+  EXPECT_EQ(list.ValueAt(2)->id, 2);
+  EXPECT_EQ(list.ValueAt(3), nullptr);
+}
+
+TEST(LinkedList, AnObjectMayRemoveItselfDuringTheWalk) {
+  List list;
+  for (int i = 0; i < 5; ++i) Add(list, i);
+  std::vector<int> seen;
+  list.ForEach([&](Item& i) {
+    seen.push_back(i.id);
+    if (i.id % 2 == 0) Kill(i);
+  });
+  EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(Ids(list), (std::vector<int>{1, 3}));
+  EXPECT_EQ(list.Count(), 2u);
+}
+
+TEST(LinkedList, ObjectsRemovedFurtherOnAreNotVisited) {
+  List list;
+  std::vector<std::shared_ptr<Item>> items;
+  for (int i = 0; i < 5; ++i) items.push_back(Add(list, i));
+  std::vector<int> seen;
+  list.ForEach([&](Item& i) {
+    seen.push_back(i.id);
+    if (i.id == 1) {
+      Kill(*items[2]);  // the very next node, already taken by the walk
+      Kill(*items[3]);
+    }
+  });
+  EXPECT_EQ(seen, (std::vector<int>{0, 1, 4}));
+}
+
+TEST(LinkedList, AppendedObjectsAreVisitedAndPrependedOnesAreNot) {
+  List list;
+  for (int i = 0; i < 3; ++i) Add(list, i);
+  std::vector<int> seen;
+  list.ForEach([&](Item& i) {
+    seen.push_back(i.id);
+    if (i.id == 0) {
+      Add(list, 10);
+      Add(list, -1, false);
+    }
+  });
+  EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 10}));
+}
+
+TEST(LinkedList, AListReplacedDuringAWalkIsFinishedSafely) {
+  auto list = std::make_unique<List>();
+  for (int i = 0; i < 4; ++i) Add(*list, i);
+  std::vector<int> seen;
+  List* walked = list.get();
+  walked->ForEach([&](Item& i) {
+    seen.push_back(i.id);
+    if (i.id == 1) {
+      list = std::make_unique<List>();  // the old list is destroyed under the walk
+      Add(*list, 99);
+    }
+    if (i.id == 2) Kill(i);  // removing from a list that is gone is harmless
+  });
+  EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_EQ(Ids(*list), (std::vector<int>{99}));
+}
+
+TEST(LinkedList, RemovedObjectsAreReleased) {
+  List list;
+  std::weak_ptr<Item> watch = Add(list, 1);
+  Kill(*watch.lock());
+  EXPECT_TRUE(watch.expired());
+  Kill(*Add(list, 2));
+  List::Remove(nullptr);
+  EXPECT_TRUE(list.Empty());
+}
+
+TEST(LinkedList, LongListsAreDestroyedWithoutDeepRecursion) {
+  auto list = std::make_unique<List>();
+  for (int i = 0; i < 1000000; ++i) list->AddLast(std::make_shared<Item>(Item{i, {}}));
+  list.reset();
+  SUCCEED();
+}
+
+TEST(LinkedList, StableSortKeepsEqualKeysInOrder) {
+  List list;
+  for (int id : {31, 10, 32, 11, 33}) Add(list, id);
+  list.StableSort([](const Item& a, const Item& b) { return a.id / 10 < b.id / 10; });
+  EXPECT_EQ(Ids(list), (std::vector<int>{10, 11, 31, 32, 33}));
+  Add(list, 5);
+  EXPECT_EQ(Ids(list).back(), 5);
+  EXPECT_EQ(list.Last()->value->id, 5);
+}

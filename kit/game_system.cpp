@@ -6,6 +6,7 @@
 #include "kit/truncate.hpp"
 #include "platform/clock.hpp"
 #include "platform/graphics.hpp"
+#include "platform/host.hpp"
 #include "platform/input.hpp"
 #include "platform/pixmap.hpp"
 #include "platform/system.hpp"
@@ -13,6 +14,18 @@
 namespace {
 
 void SleepTwentyMs() { SleepMilliseconds(20); }
+
+// Centres the active window on the desktop, size unchanged and not kept on top. Its minimise
+// box needs nothing here: the system's windows have one.
+void CentreActiveWindow() {
+  SDL_Window* window = ActiveWindow();
+  WindowRect desktop, frame;
+  if (!window || !GetDesktopRect(desktop) || !GetWindowFrameRect(window, frame)) return;
+  int x = 0, y = 0;
+  CentreRectOnDesktop(desktop, frame, x, y);
+  SetWindowTopmost(window, false);
+  MoveWindowFrameTo(window, x, y);
+}
 
 }  // namespace
 
@@ -110,7 +123,7 @@ int MGE_GameSystem::Grafix(float gameWidth, float gameHeight, int screenWidth, i
   if (driver == kDriverOpenGL) kit.directXInUse = 0;
 
   if (!GraphicsOpen(screenWidth, screenHeight, depth, hertz, 0)) return 0;
-  (void)windowSetup;
+  if (depth == 0 && windowSetup == 1) CentreActiveWindow();
 
   SetAutoMidHandle(false);
   ResetDeltaArray();

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "kit/text_int.hpp"
+#include "ini/int_conversion.hpp"
 #include "platform/resources.hpp"
 
 namespace {

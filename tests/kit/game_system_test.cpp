@@ -6,6 +6,7 @@
 #include "kit/game_system.hpp"
 #include "kit/projection.hpp"
 #include "platform/clock.hpp"
+#include "platform/host.hpp"
 #include "tests/kit/kit_fixture.hpp"
 #include "tests/support/support.hpp"
 
@@ -195,4 +196,13 @@ TEST_F(GameSystem, ClearKeyWaitsForTheRelease) {
   };
   MGE_GameSystem::ClearKey(32);
   EXPECT_EQ(clock.TotalSlept(), 45);
+}
+
+TEST_F(GameSystem, WindowSetUpCentresTheWindowOnTheDesktop) {
+  ASSERT_EQ(MGE_GameSystem::Grafix(160, 120, 160, 120, 0, kDriverOpenGL, 60, 0, 0, 1), 1);
+  WindowRect desktop, frame;
+  ASSERT_EQ(GetDesktopRect(desktop), 1);
+  ASSERT_EQ(GetWindowFrameRect(GraphicsWindow(), frame), 1);
+  EXPECT_EQ(frame.left, (desktop.right - frame.Width()) / 2);
+  EXPECT_EQ(frame.top, (desktop.bottom - frame.Height()) / 2);
 }

@@ -12,7 +12,6 @@
 
 namespace {
 
-
 // Shows frame k of the current animation; frames outside the table are not shown.
 void ShowFrame(MGE_PointerState& p, int k) {
   if (k < 1 || k > kMaxAnimFrames || p.animIndex < 1 || p.animIndex > kMaxSpriteAnims) return;

@@ -4,6 +4,7 @@
 
 #include "platform/graphics.hpp"
 #include "tests/support/graphics_fixture.hpp"
+#include "tests/support/support.hpp"
 
 using testsupport::GraphicsTest;
 
@@ -300,4 +301,26 @@ TEST(GraphicsModes, UnsupportedFullScreenModeFails) {
   int w, h, d, hz;
   EXPECT_FALSE(GetGraphicsMode(-1, w, h, d, hz));
   EXPECT_FALSE(GetGraphicsMode(CountGraphicsModes(), w, h, d, hz));
+}
+
+TEST_F(DrawingTest, AnimationStripsSplitIntoFramesAndStretchToARectangle) {
+  testsupport::TempDir dir;
+  TPixmap strip(8, 4);  // two 4 x 4 cells: red, then green
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 8; ++x) strip.WritePixel(x, y, x < 4 ? 0xFFFF0000 : 0xFF00FF00);
+  ASSERT_EQ(PixmapSavePNG(strip, dir / "strip.png"), 1);
+  ImagePtr anim = ImageLoadAnim(dir / "strip.png", 4, 4, 0, 2, 0);
+  ASSERT_TRUE(anim);
+  EXPECT_EQ(anim->FrameCount(), 2);
+  EXPECT_EQ(anim->width, 4);
+  EXPECT_EQ(ImageLoadAnim(dir / "strip.png", 4, 4, 1, 2, 0), nullptr);  // only two cells
+  SetBlend(SOLIDBLEND);
+  ImageDrawRect(anim, 10, 10, 40, 20, 1);
+  EXPECT_EQ(Pixel(12, 12), 0xFF00FF00u);
+  EXPECT_EQ(Pixel(48, 28), 0xFF00FF00u);
+  EXPECT_EQ(Pixel(51, 12), 0xFF000000u);
+  SetColor(0, 0, 255);
+  Plot(70, 70);
+  EXPECT_EQ(Pixel(70, 70), 0xFF0000FFu);
+  EXPECT_EQ(Pixel(71, 70), 0xFF000000u);
 }

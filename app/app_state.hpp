@@ -6,6 +6,8 @@
 
 #include "framework/fixed_rate_logic.hpp"
 #include "ini/ini_file.hpp"
+#include "kit/game_system.hpp"
+#include "kit/pack.hpp"
 #include "platform/image.hpp"
 
 // The maker's web site, opened by the logo and "more" buttons after the program has closed.
@@ -26,3 +28,7 @@ inline std::string ProgramPath;   // this program's file, for the window icon
 inline std::unique_ptr<TINIFile> SettingsDocument;
 // The fixed-rate logic behind every mode's frame loop (200 steps per second).
 inline std::unique_ptr<TFixedRateLogic> AppLogic;
+// The game kit's root object.
+inline std::unique_ptr<MGE_GameSystem> Kit;
+// Filled whenever the application looks an atlas rectangle up by name.
+inline MGE_PackDefinitionType PackLookup;

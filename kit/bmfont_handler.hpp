@@ -95,20 +95,21 @@ class MGE_BMFontHandler {
  private:
   // How a text item or an effect is drawn; see DrawRun.
   struct RunStyle {
-    float scalex = 1.0f, scaley = 1.0f, spacing = 0.0f;
-    float red = 0.0f, green = 0.0f, blue = 0.0f, alpha = 0.0f;
-    int blend = 0;
-    int centred = 0;
-    float shadowx = 0.0f, shadowy = 0.0f, shadowalpha = 0.0f;
+    float scalex, scaley, spacing;
+    float red, green, blue, alpha;
+    int blend;
+    int centred;
+    float shadowx, shadowy, shadowalpha;
   };
+  struct Shadow {
+    int x, y;
+    float alpha;
+  };
+
   float Advance(int code, float scale, float spacing) const;
   // The sum of the advances of every glyph of the text.
   float RunWidth(std::string_view text, float scale, float spacing) const;
   void DrawGlyph(const ImagePtr& image, int code, float x, float y) const;
-  struct Shadow {
-    int x = 0, y = 0;
-    float alpha = 0.0f;
-  };
   // Draws a line in the handler's settings: centring leaves the spacing after the last glyph
   // out of the width; with a shadow every glyph is first drawn in black, offset.
   void DrawLine(float x, float y, std::string_view text, int centred, const Shadow* shadow) const;

@@ -22,7 +22,8 @@ class Tiler : public testsupport::GraphicsTest {
     TPixmap picture(64, 64);
     for (int y = 0; y < 64; ++y)
       for (int x = 0; x < 64; ++x)
-        picture.WritePixel(x, y, 0xFF000000u | std::uint32_t(x * 4) << 16 | std::uint32_t(y * 4) << 8);
+        picture.WritePixel(x, y, 0xFF000000u | std::uint32_t(x * 4) << 16 |
+                                     std::uint32_t(y * 4) << 8);
     ASSERT_EQ(kittest::LoadIntoSlot(1, picture), 1);
   }
   void Init(int width, int height) {

@@ -112,7 +112,8 @@ FontCells ReadFontCells(const std::string& path) {
       int x = 0, w = 0;
       in >> x >> comma >> w;
       if (k + 1 < count) in >> comma;
-      font.cells[first + k] = {x, y, x + w, y + font.height};
+      if (first + k >= 0 && first + k < 256)
+        font.cells[first + k] = {x, y, x + w, y + font.height};
     }
   }
   return font;

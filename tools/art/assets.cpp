@@ -5,6 +5,7 @@
 
 #include "platform/files.hpp"
 #include "tools/art/atlas.hpp"
+#include "tools/art/bitmap_font.hpp"
 #include "tools/art/bubble.hpp"
 #include "tools/art/config_screen.hpp"
 #include "tools/art/effects.hpp"
@@ -87,7 +88,8 @@ bool WriteIcon(const std::string& dir) {
 
 bool WriteAssets(const std::string& dir) {
   return WriteAtlas(dir) && WriteTiles(dir) && WritePreview(dir) && WriteIcon(dir) &&
-         SavePNG(MakeEffects(), dir + "/mgeres1.png") && WriteDefaultFont(dir);
+         SavePNG(MakeEffects(), dir + "/mgeres1.png") && WriteDefaultFont(dir) &&
+         WriteBitmapFont(dir);
 }
 
 }  // namespace art

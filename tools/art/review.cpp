@@ -1,9 +1,11 @@
 // Review pictures, composed from the written files so they show exactly what ships.
 #include <cstdio>
+#include <fstream>
 #include <stdexcept>
 
 #include "tools/art/assets.hpp"
 #include "tools/art/atlas.hpp"
+#include "tools/art/bitmap_font.hpp"
 #include "tools/art/config_screen.hpp"
 #include "tools/art/scene.hpp"
 
@@ -91,6 +93,72 @@ Canvas Extras(const std::string& dir) {
   return c;
 }
 
+// The bitmap font's glyph cells by code, read back from its definition text.
+struct FontCells {
+  int height = 0;
+  Box cells[256];
+};
+
+FontCells ReadFontCells(const std::string& path) {
+  std::ifstream in(path);
+  FontCells font;
+  char comma;
+  int rows = 0;
+  if (!(in >> font.height >> comma >> rows)) throw std::runtime_error("cannot read " + path);
+  for (int r = 0; r < rows; ++r) {
+    int y = 0, first = 0, count = 0;
+    in >> y >> comma >> first >> comma >> count;
+    for (int k = 0; k < count; ++k) {
+      int x = 0, w = 0;
+      in >> x >> comma >> w;
+      if (k + 1 < count) in >> comma;
+      if (first + k >= 0 && first + k < 256)
+        font.cells[first + k] = {x, y, x + w, y + font.height};
+    }
+  }
+  return font;
+}
+
+// Lines set as the kit sets them (each glyph followed by 2 pixels), tinted as its colour does.
+Canvas FontSample(const std::string& dir) {
+  Canvas sheet = Load(dir + "/" + kBitmapFontPicture);
+  FontCells font = ReadFontCells(dir + "/" + kBitmapFontText);
+  Canvas c(1000, 12 * font.height);
+  Shade(c, {0, 0, c.width(), c.height()}, [&](float, float y) {
+    return Paint(y < float(c.height()) * 0.6f ? Mix(Hex(0x142040), Hex(0x2a4a78), y / 600.0f)
+                                              : Hex(0x9fb4c8),
+                 1);
+  });
+  struct Sample {
+    const char* text;
+    Rgb tint;
+  };
+  const Sample samples[] = {
+      {"The quick brown fox jumps over the lazy dog.", Grey(1)},
+      {"SCORE 0123456789  LEVEL UP!  ?&@#%", Hex(0xffd060)},
+      {"\xC0\xC9\xCE\xD5\xDC \xE0\xE9\xEE\xF5\xFC \xC6\xDF\xD8 \xA9\xAE\xBD", Hex(0x80e0ff)},
+      {"Bubbles rise and burst.", Hex(0xff8080)},
+      {"The quick brown fox jumps over the lazy dog.", Grey(1)},
+      {"Game Over", Hex(0x60ff90)},
+  };
+  int y = font.height / 2;
+  for (const Sample& s : samples) {
+    int x = 20;
+    for (unsigned char ch : std::string(s.text)) {
+      Box b = font.cells[ch];
+      for (int j = 0; j < b.y1 - b.y0; ++j)
+        for (int i = 0; i < b.x1 - b.x0; ++i) {
+          Rgba p = sheet.at(b.x0 + i, b.y0 + j);
+          if (c.Contains(x + i, y + j))
+            Over(c.at(x + i, y + j), {p.r * s.tint.r, p.g * s.tint.g, p.b * s.tint.b, p.a});
+        }
+      x += b.x1 - b.x0 + 2;
+    }
+    y += font.height * 2;
+  }
+  return c;
+}
+
 }  // namespace
 
 bool WriteReview(const std::string& assetDir, const std::string& reviewDir) {
@@ -109,7 +177,8 @@ bool WriteReview(const std::string& assetDir, const std::string& reviewDir) {
   Place(screens, ConfigScreen(atlas, true), 0, kScreenHeight);
   return ok && Save(all, reviewDir + "/sets.png") && Save(screens, reviewDir + "/config.png") &&
          Save(Bubbles(atlas), reviewDir + "/bubbles.png") &&
-         Save(Extras(assetDir), reviewDir + "/extras.png");
+         Save(Extras(assetDir), reviewDir + "/extras.png") &&
+         Save(FontSample(assetDir), reviewDir + "/font.png");
 }
 
 }  // namespace art

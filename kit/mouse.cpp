@@ -4,7 +4,9 @@
 
 #include "kit/game_system.hpp"
 #include "kit/kit_state.hpp"
+#include "kit/sprites/collide_box.hpp"
 #include "kit/sprites/sprite_anims.hpp"
+#include "kit/sprites/sprite_tables.hpp"
 #include "kit/texture_handler.hpp"
 #include "kit/truncate.hpp"
 #include "platform/graphics.hpp"
@@ -22,6 +24,26 @@ void ShowFrame(MGE_PointerState& p, int k) {
 }
 
 MGE_PointerState& Pointer() { return KitState().pointer; }
+
+// Whether the pointer lies strictly inside a sprite's collision box; sprites with collision off
+// are never under it.
+bool PointerIn(const MGE_Sprite& s, MGE_CollideBox (*box)(const MGE_Sprite&), float mx,
+               float my) {
+  if (s.collision_enabled != 1) return false;
+  MGE_CollideBox b = box(s);
+  return MGE_GameSystem::IsPointInRect(mx, my, b.left, b.top, b.width, b.height) == 1;
+}
+
+// The first sprite of the layer under the pointer; none when there is none. Nothing is called
+// during the scan, so a plain read of the list is safe.
+MGE_SpritePtr FirstUnderPointer(int layer, MGE_CollideBox (*box)(const MGE_Sprite&)) {
+  const MGE_SpriteListPtr& list = SpriteLayer(layer);
+  if (!list) return nullptr;
+  float mx = MGE_MouseType::X(), my = MGE_MouseType::Y();
+  for (auto* node = list->First().get(); node; node = node->next.get())
+    if (node->value && PointerIn(*node->value, box, mx, my)) return node->value;
+  return nullptr;
+}
 
 }  // namespace
 
@@ -116,4 +138,26 @@ int MGE_MouseType::Render() {
 int MGE_MouseType::IsInBox(float x, float y, float w, float h) {
   float mx = X(), my = Y();
   return x - 1.0f < mx && mx < x + w && y - 1.0f < my && my < y + h ? 1 : 0;
+}
+
+int MGE_MouseType::IsOverSprite(int layer) {
+  MGE_SpritePtr found = FirstUnderPointer(layer, ScaledCollideBox);
+  if (!found) return 0;
+  SpriteOver = std::move(found);
+  return 1;
+}
+
+int MGE_MouseType::IsOverThisSprite(const MGE_Sprite* sprite) {
+  return sprite && PointerIn(*sprite, ScaledCollideBox, X(), Y()) ? 1 : 0;
+}
+
+int MGE_MouseType::IsOverSpriteNs(int layer) {
+  MGE_SpritePtr found = FirstUnderPointer(layer, UnscaledCollideBox);
+  if (!found) return 0;
+  SpriteOver = std::move(found);
+  return 1;
+}
+
+int MGE_MouseType::IsOverThisSpriteNs(const MGE_Sprite* sprite) {
+  return sprite && PointerIn(*sprite, UnscaledCollideBox, X(), Y()) ? 1 : 0;
 }

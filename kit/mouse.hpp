@@ -31,4 +31,11 @@ class MGE_MouseType {
   static int Update();
   static int Render();
   static int IsInBox(float x, float y, float w, float h);
+  // The first sprite of the layer, in list order, with collision on whose collision box
+  // (scaled with the sprite) holds the pointer becomes SpriteOver: 1. 0 when there is none.
+  int IsOverSprite(int layer);
+  static int IsOverThisSprite(const MGE_Sprite* sprite);
+  // The same with the collision box as it stands, unscaled.
+  int IsOverSpriteNs(int layer);
+  static int IsOverThisSpriteNs(const MGE_Sprite* sprite);
 };

@@ -1,0 +1,95 @@
+// Choosing the engine for the step, and the rules several engines share.
+#include "kit/sprites/engines.hpp"
+
+#include "kit/game_system.hpp"
+#include "kit/kit_state.hpp"
+#include "kit/mouse.hpp"
+#include "kit/sprites/sprite_steps.hpp"
+#include "kit/truncate.hpp"
+
+namespace detail {
+
+float PointerX() { return MGE_MouseType::X(); }
+float PointerY() { return MGE_MouseType::Y(); }
+
+void LoseTarget(MGE_Sprite& s) {
+  s.spritetotarget.reset();
+  EndSprite(s);
+}
+
+void MoveWithThrust(MGE_Sprite& s) {
+  float d = FrameDelta;
+  s.x += s.xspeed * d;
+  s.y += s.yspeed * d;
+  s.xspeed += s.xthrust * d;
+  s.yspeed += s.ythrust * d;
+}
+
+void EdgeRule(MGE_Sprite& s) {
+  if (s.x < s.boundry_left || s.x > s.boundry_right) {
+    if (s.flags == 0 || s.flags == 2) {
+      EndSprite(s);
+      RaiseSpriteEvent(s, kEventLeftBounds);
+    } else {
+      s.x = s.x < s.boundry_left ? s.boundry_right : s.boundry_left;
+    }
+  }
+  if (s.y < s.boundry_top || s.y > s.boundry_bottom) {
+    if (s.flags == 0 || s.flags == 3) {
+      EndSprite(s);
+      RaiseSpriteEvent(s, kEventLeftBounds);
+    } else {
+      s.y = s.y < s.boundry_top ? s.boundry_bottom : s.boundry_top;
+    }
+  }
+}
+
+bool StepTowards(MGE_Sprite& s, float dx, float dy, float& speed, float thrust) {
+  float d = FrameDelta;
+  MGE_XY v = MGE_GameSystem::GetDirection(MGE_GameSystem::GetAngle(s.x, s.y, dx, dy), speed);
+  s.x += v.x * d;
+  s.y += v.y * d;
+  speed += thrust * d;
+  if ((v.x > 0.0f && s.x > dx) || (v.x < 0.0f && s.x < dx)) s.x = dx;
+  if ((v.y > 0.0f && s.y > dy) || (v.y < 0.0f && s.y < dy)) s.y = dy;
+  return TruncToInt(s.x) == TruncToInt(dx) && TruncToInt(s.y) == TruncToInt(dy);
+}
+
+void RunEngine(MGE_Sprite& s) {
+  switch (s.engine_type) {
+    case kEnginePong:
+    case kEngineMove:
+    case kEngineMoveWrapRnd:
+    case kEngineXBounce:
+    case kEngineYBounce:
+    case kEngineMoveRadius:
+    case kEngineShootDuration:
+      return RunFlyEngine(s);
+    case kEngineMoveToXY:
+    case kEngineMoveToMouse:
+    case kEngineMoveToSprite:
+    case kEngineMouse:
+    case kEngineOrbit:
+    case kEngineFollowMouse:
+    case kEngineLatch:
+      return RunSeekEngine(s);
+    case kEngineSpline:
+      return RunSpline(s);
+    case kEngineWaypoint:
+      return RunWaypoints(s);
+    case kEngineHoming:
+    case kEngineInertia:
+    case kEngineHomingXY:
+    case kEngineInertiaMouse:
+    case kEngineTrackGWrap:
+      return RunHomingEngine(s);
+    case kEngineMovePause:
+      s.engine_movepause -= FrameDelta;
+      if (s.engine_movepause < 1.0f) s.engine_type = s.engine_typebuffer;
+      return;
+    default:
+      return;  // the GUI roles and the numbers that select nothing
+  }
+}
+
+}  // namespace detail

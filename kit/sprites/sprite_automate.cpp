@@ -1,0 +1,95 @@
+// One logic step of a sprite: its pause, then its behaviours in a fixed order, its per-sprite
+// function, and its end.
+#include <cmath>
+
+#include "kit/game_system.hpp"
+#include "kit/kit_state.hpp"
+#include "kit/sprites/sprite.hpp"
+#include "kit/sprites/sprite_steps.hpp"
+
+namespace {
+
+// Calls the per-sprite function with the function moved out of the record, so the function may
+// kill the sprite or replace itself while it runs without being destroyed mid-call.
+void CallCustomFunc(MGE_Sprite& s) {
+  MGE_SpriteFunction f = std::move(s.customfunc);
+  s.customfunc = nullptr;
+  f(&s);
+  if (!s.killed && !s.customfunc) s.customfunc = std::move(f);
+}
+
+// Moves one colour channel towards its target without passing it.
+void FlashChannel(float& c, float target, float step) {
+  if (c < target) {
+    c += step;
+    if (c > target) c = target;
+  } else if (c > target) {
+    c -= step;
+    if (c < target) c = target;
+  }
+}
+
+}  // namespace
+
+namespace detail {
+
+void RaiseSpriteEvent(MGE_Sprite& s, int code) {
+  // A copy: the event function may install another one while it runs.
+  MGE_SpriteEventFunction f = KitState().spriteEventFunction;
+  if (f) f(&s, code);
+}
+
+void RunFacing(MGE_Sprite& s) {
+  switch (s.facing) {
+    case 1:
+      if (s.spritetoface)
+        s.rot = MGE_GameSystem::GetAngle(s.x, s.y, s.spritetoface->x, s.spritetoface->y);
+      break;
+    case 2:
+      s.rot = MGE_GameSystem::GetAngle(s.x, s.y, s.facex, s.facey);
+      break;
+    case 3:
+      if (float(MGE_GameSystem::GetDistance(s.oldx, s.oldy, s.x, s.y)) >
+          float(s.facing_update_interval)) {
+        s.rot = MGE_GameSystem::GetAngle(s.oldx, s.oldy, s.x, s.y);
+        s.oldx = s.x;
+        s.oldy = s.y;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void RunRGBFlash(MGE_Sprite& s) {
+  float step = s.rgbflashspeed * FrameDelta;
+  FlashChannel(s.red, s.targetred, step);
+  FlashChannel(s.green, s.targetgreen, step);
+  FlashChannel(s.blue, s.targetblue, step);
+  if (s.red == s.targetred && s.green == s.targetgreen && s.blue == s.targetblue)
+    s.rgbflashing = 0;
+}
+
+}  // namespace detail
+
+int MGE_Sprite::Automate() {
+  if (!enabled) {
+    if (pausing != 0.0f) {
+      pausing -= FrameDelta;
+      if (pausing < 1.0f) {
+        pausing = 0.0f;
+        enabled = 1;
+      }
+    }
+    return 0;
+  }
+  detail::UpdateSpriteEmitters(*this);
+  detail::RunValueBehaviours(*this);
+  if (trailing) detail::RunTrails(*this);
+  if (engine_type) detail::RunEngine(*this);
+  if (facing) detail::RunFacing(*this);
+  if (rgbflashing) detail::RunRGBFlash(*this);
+  if (customfuncflag && !readytodie && customfunc) CallCustomFunc(*this);
+  if (readytodie) kill();
+  return 0;
+}

@@ -11,6 +11,7 @@
 #include "app/smooth_frame_rate.hpp"
 #include "kit/display.hpp"
 #include "kit/kit_state.hpp"
+#include "kit/truncate.hpp"
 #include "platform/graphics.hpp"
 #include "platform/host.hpp"
 #include "platform/input.hpp"

@@ -173,6 +173,23 @@ void XSession::Destroy(Window window) {
   XSync(x_, False);
 }
 
+void XSession::RequestClose(Window window) {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(x_, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = long(XInternAtom(x_, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(x_, window, False, NoEventMask, &event);
+  XSync(x_, False);
+}
+
+void MovePointer(int x, int y) {
+  Xdo({"mousemove", std::to_string(x), std::to_string(y)});
+  SleepMs(150);
+}
+
 bool Xdo(const std::vector<std::string>& args) {
   pid_t pid = fork();
   if (pid == 0) {

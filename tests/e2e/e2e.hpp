@@ -57,6 +57,8 @@ class XSession {
   Window MakeHostWindow(int x, int y, int w, int h);
   void Map(Window window, bool mapped);
   void Destroy(Window window);
+  // Asks the window to close, as a window manager's close button does (WM_DELETE_WINDOW).
+  void RequestClose(Window window);
 
  private:
   Display* x_ = nullptr;
@@ -66,6 +68,9 @@ class XSession {
 bool Xdo(const std::vector<std::string>& args);
 
 void SleepMs(int ms);
+// Moves the pointer to screen coordinates and gives the program a moment to see it. (xdotool's
+// --sync waits forever when the pointer is already there.)
+void MovePointer(int x, int y);
 
 // Counts of pixels by kind, to tell a scene from a blank screen.
 struct PictureStats {

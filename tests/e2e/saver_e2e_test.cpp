@@ -1,26 +1,123 @@
+#include <filesystem>
+
 #include "tests/e2e/e2e.hpp"
 
 using namespace e2e;
 using testsupport::TempDir;
 
 namespace {
+
+constexpr const char* kSaverTitle = "VorpelScreenSaver";
+const std::string kSortedDefaults =
+    "[Vorpels]\r\nBackgroundOn=\"2\"\r\nHowOften=\"234\"\r\nHowOftenToChangeBubbles=\"201\"\r\n\r\n";
+
 // Each test gets its own settings folder and working folder.
 class SaverE2E : public ::testing::Test {
  protected:
   TempDir dir;
-  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.str() + "/config"}};
+  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.str() + "/config"},
+                                          {"XDG_RUNTIME_DIR", dir.str()}};
   XSession screen;
 
   void SetUp() override { ASSERT_NE(screen.display(), nullptr) << "no X server"; }
+
+  std::string SettingsPath() const {
+    return dir.str() + "/config/Trevane/VorpelScreenSaver/profiles/config.ini";
+  }
+  void StoreSettings(const std::string& text) {
+    std::filesystem::create_directories(dir.str() + "/config/Trevane/VorpelScreenSaver/profiles");
+    testsupport::WriteFile(SettingsPath(), text);
+  }
+
+  // Starts the saver and waits until its full-screen window shows.
+  Window StartSaver(Program& saver) {
+    (void)saver;
+    Window window = screen.WaitForWindow(kSaverTitle, 15000);
+    if (window) {
+      SleepMs(300);
+      Xdo({"windowfocus", "--sync", std::to_string(window)});
+    }
+    return window;
+  }
 };
+
 }  // namespace
 
-TEST_F(SaverE2E, EscapeEndsTheSaverWithExitCodeZero) {
+TEST_F(SaverE2E, EscapeOrSpaceEndsTheSaverAndTheSettingsAreSaved) {
+  for (const char* key : {"Escape", "space"}) {
+    for (bool with_switch : {false, true}) {
+      std::vector<std::string> args;
+      if (with_switch) args.push_back("/s");
+      Program saver(args, dir.str(), env);
+      Window window = StartSaver(saver);
+      ASSERT_NE(window, 0u) << key;
+      int x, y, w, h;
+      ASSERT_TRUE(screen.Geometry(window, x, y, w, h));
+      EXPECT_EQ(w, 1280);
+      EXPECT_EQ(h, 800);
+      SleepMs(500);
+      ASSERT_TRUE(Xdo({"key", key}));
+      EXPECT_EQ(saver.Wait(15000), 0) << key << (with_switch ? " /s" : "");
+      EXPECT_EQ(testsupport::ReadFile(SettingsPath()), kSortedDefaults);
+    }
+  }
+}
+
+TEST_F(SaverE2E, ASecondSaverEndsAtOnceAndLeavesTheSettingsAlone) {
+  Program first({"/s"}, dir.str(), env);
+  ASSERT_NE(StartSaver(first), 0u);
+  StoreSettings("[Vorpels]\r\nHowOften=\"10\"\r\n");
+  Program second({"/s"}, dir.str(), env);
+  EXPECT_EQ(second.Wait(10000), 0);
+  EXPECT_EQ(testsupport::ReadFile(SettingsPath()), "[Vorpels]\r\nHowOften=\"10\"\r\n");
+  EXPECT_TRUE(first.Running());
+}
+
+TEST_F(SaverE2E, SidewaysMouseMovementEndsTheSaverOnlyAfterTheFirstSecond) {
   Program saver({}, dir.str(), env);
-  Window window = screen.WaitForWindow("VorpelScreenSaver", 10000);
-  ASSERT_NE(window, 0u);
+  ASSERT_NE(StartSaver(saver), 0u);
+  // 30 virtual units: the 800-unit wide scene is stretched over 1280 pixels, 1.6 per unit.
+  // The saver's clock starts before its window shows; move at once, within the grace second.
+  Xdo({"mousemove_relative", "--", "48", "0"});
+  SleepMs(1500);
+  EXPECT_TRUE(saver.Running());
+  Xdo({"mousemove_relative", "--", "0", "300"});
   SleepMs(500);
-  ASSERT_TRUE(Xdo({"windowfocus", "--sync", std::to_string(window)}));
-  ASSERT_TRUE(Xdo({"key", "Escape"}));
+  Xdo({"mousemove_relative", "--", "0", "-300"});
+  SleepMs(500);
+  EXPECT_TRUE(saver.Running()) << "vertical movement must not end the saver";
+  Xdo({"mousemove_relative", "--", "48", "0"});
   EXPECT_EQ(saver.Wait(10000), 0);
+}
+
+TEST_F(SaverE2E, BubblesShowOverTheTiledBackgroundOrOverBlack) {
+  for (bool background : {true, false}) {
+    StoreSettings(background ? "" : "[Vorpels]\r\nBackgroundOn=\"1\"\r\n");
+    Program saver({}, dir.str(), env);
+    Window window = StartSaver(saver);
+    ASSERT_NE(window, 0u);
+    SleepMs(3000);
+    PixmapPtr shot = screen.Grab(window);
+    ASSERT_TRUE(shot);
+    PictureStats stats = Analyse(*shot);
+    Xdo({"key", "Escape"});
+    EXPECT_EQ(saver.Wait(15000), 0);
+    EXPECT_GT(stats.distinct_colours, 60) << "background " << background;
+    if (background) EXPECT_LT(stats.black_fraction, 0.05);
+    else EXPECT_GT(stats.black_fraction, 0.3);
+  }
+}
+
+TEST_F(SaverE2E, TheSKeySavesAScreenshotInTheWorkingFolder) {
+  Program saver({}, dir.str(), env);
+  ASSERT_NE(StartSaver(saver), 0u);
+  SleepMs(1000);
+  Xdo({"key", "s"});
+  SleepMs(1500);
+  Xdo({"key", "Escape"});
+  EXPECT_EQ(saver.Wait(15000), 0);
+  PixmapPtr shot = LoadPixmap(dir.str() + "/screenshot1.png");
+  ASSERT_TRUE(shot);
+  EXPECT_EQ(shot->width, 1280);
+  EXPECT_EQ(shot->height, 800);
 }

@@ -1,0 +1,103 @@
+#include <filesystem>
+
+#include "tests/e2e/e2e.hpp"
+
+using namespace e2e;
+using testsupport::TempDir;
+
+namespace {
+
+constexpr const char* kConfigTitle = "Vorpel! Configuration";
+
+class ConfigE2E : public ::testing::Test {
+ protected:
+  TempDir dir;
+  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.str() + "/config"},
+                                          {"XDG_RUNTIME_DIR", dir.str()}};
+  XSession screen;
+  int wx = 0, wy = 0;  // the window's top-left corner on the screen
+
+  void SetUp() override { ASSERT_NE(screen.display(), nullptr) << "no X server"; }
+
+  std::string Settings() const {
+    return testsupport::ReadFile(dir.str() + "/config/Trevane/VorpelScreenSaver/profiles/config.ini");
+  }
+
+  Window OpenScreen(Program& config) {
+    (void)config;
+    Window window = screen.WaitForWindow(kConfigTitle, 15000);
+    int w, h;
+    if (window && screen.Geometry(window, wx, wy, w, h)) {
+      SleepMs(500);
+      Xdo({"windowfocus", "--sync", std::to_string(window)});
+    }
+    return window;
+  }
+
+  void ClickAt(int x, int y) {
+    MovePointer(wx + x, wy + y);
+    SleepMs(200);
+    Xdo({"click", "1"});
+    SleepMs(400);
+  }
+};
+
+}  // namespace
+
+TEST_F(ConfigE2E, AnyOtherSwitchOpensTheConfigurationScreen) {
+  for (const char* sw : {"/S", "/c:5678", "/c"}) {
+    Program config({sw}, dir.str(), env);
+    Window window = OpenScreen(config);
+    ASSERT_NE(window, 0u) << sw;
+    int x, y, w, h;
+    ASSERT_TRUE(screen.Geometry(window, x, y, w, h));
+    EXPECT_EQ(w, 700) << sw;
+    EXPECT_EQ(h, 420) << sw;
+    ClickAt(505, 360);  // "exit"
+    EXPECT_EQ(config.Wait(10000), 0) << sw;
+  }
+}
+
+TEST_F(ConfigE2E, DraggingTheFirstKnobToTheRightStoresThreeHundred) {
+  Program config({"/c"}, dir.str(), env);
+  ASSERT_NE(OpenScreen(config), 0u);
+  MovePointer(wx + 277, wy + 78);
+  Xdo({"mousedown", "1"});
+  for (int x = 280; x <= 360; x += 20) {
+    MovePointer(wx + x, wy + 78);
+    SleepMs(100);
+  }
+  MovePointer(wx + 343, wy + 78);  // the last pixel inside the track
+  SleepMs(300);
+  Xdo({"mouseup", "1"});
+  SleepMs(300);
+  ClickAt(505, 360);
+  EXPECT_EQ(config.Wait(10000), 0);
+  EXPECT_NE(Settings().find("HowOften=\"300\""), std::string::npos) << Settings();
+}
+
+TEST_F(ConfigE2E, TheCheckBoxFlipsOncePerClick) {
+  for (int clicks : {1, 2}) {
+    std::filesystem::remove_all(dir.str() + "/config");
+    Program config({"/c"}, dir.str(), env);
+    ASSERT_NE(OpenScreen(config), 0u);
+    for (int i = 0; i < clicks; ++i) {
+      ClickAt(320, 240);
+      SleepMs(300);
+    }
+    ClickAt(505, 360);
+    EXPECT_EQ(config.Wait(10000), 0);
+    // Stored plus one: on is 1 + 1, off is 0 + 1.
+    const char* expected = clicks == 1 ? "BackgroundOn=\"1\"" : "BackgroundOn=\"2\"";
+    EXPECT_NE(Settings().find(expected), std::string::npos) << clicks << "\n" << Settings();
+  }
+}
+
+TEST_F(ConfigE2E, ClosingTheWindowSavesLikeExit) {
+  Program config({"/c"}, dir.str(), env);
+  Window window = OpenScreen(config);
+  ASSERT_NE(window, 0u);
+  screen.RequestClose(window);
+  EXPECT_EQ(config.Wait(10000), 0);
+  EXPECT_NE(Settings().find("[Vorpels]"), std::string::npos);
+}

@@ -1,0 +1,57 @@
+#include <chrono>
+#include <filesystem>
+
+#include "tests/e2e/e2e.hpp"
+
+using namespace e2e;
+using testsupport::TempDir;
+
+namespace {
+class PreviewE2E : public ::testing::Test {
+ protected:
+  TempDir dir;
+  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.str() + "/config"},
+                                          {"XDG_RUNTIME_DIR", dir.str()}};
+  XSession screen;
+
+  void SetUp() override { ASSERT_NE(screen.display(), nullptr) << "no X server"; }
+  bool SettingsWritten() const {
+    return std::filesystem::exists(dir.str() + "/config/Trevane/VorpelScreenSaver/profiles/config.ini");
+  }
+};
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+}  // namespace
+
+TEST_F(PreviewE2E, WithoutAHostItShowsItsPictureAndEndsAfterTwoSeconds) {
+  auto start = std::chrono::steady_clock::now();
+  Program preview({"/p"}, dir.str(), env);
+  Window window = screen.WaitForWindow("VorpelScreenSaver", 10000);
+  ASSERT_NE(window, 0u);
+  int x, y, w, h;
+  ASSERT_TRUE(screen.Geometry(window, x, y, w, h));
+  EXPECT_EQ(w, 152);
+  EXPECT_EQ(h, 112);
+  SleepMs(300);
+  PixmapPtr shot = screen.Grab(window);
+  ASSERT_TRUE(shot);
+  EXPECT_GT(Analyse(*shot).distinct_colours, 20);
+  EXPECT_EQ(preview.Wait(15000), 0);
+  EXPECT_GT(SecondsSince(start), 2.0);
+  EXPECT_FALSE(SettingsWritten());
+}
+
+TEST_F(PreviewE2E, WithAHostItRunsUntilTheHostIsHidden) {
+  Window host = screen.MakeHostWindow(100, 100, 320, 240);
+  Program preview({"/p", std::to_string(host)}, dir.str(), env);
+  SleepMs(3500);
+  EXPECT_TRUE(preview.Running()) << "the preview ended while its host was visible";
+  PixmapPtr shot = screen.Grab(host);
+  ASSERT_TRUE(shot);
+  EXPECT_GT(Analyse(*shot).distinct_colours, 20) << "the host shows no preview";
+  screen.Map(host, false);
+  EXPECT_EQ(preview.Wait(5000), 0);
+  EXPECT_FALSE(SettingsWritten());
+}

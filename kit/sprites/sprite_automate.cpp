@@ -83,7 +83,7 @@ int MGE_Sprite::Automate() {
     }
     return 0;
   }
-  detail::UpdateSpriteEmitters(*this);
+  if (!emitterlist.Empty()) detail::UpdateSpriteEmitters(*this);
   detail::RunValueBehaviours(*this);
   if (trailing) detail::RunTrails(*this);
   if (engine_type) detail::RunEngine(*this);

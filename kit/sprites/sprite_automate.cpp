@@ -1,7 +1,5 @@
 // One logic step of a sprite: its pause, then its behaviours in a fixed order, its per-sprite
 // function, and its end.
-#include <cmath>
-
 #include "kit/game_system.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/sprites/sprite.hpp"

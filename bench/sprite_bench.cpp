@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <epoxy/gl.h>
 #include <malloc.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -37,6 +38,16 @@ using Clock = std::chrono::steady_clock;
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 std::size_t AllocatedBytes() { return mallinfo2().uordblks; }
+
+// Resident memory, for allocators that do not report to mallinfo2 (sanitizer builds).
+std::size_t ResidentBytes() {
+  long pages = 0, resident = 0;
+  if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(f);
+  }
+  return std::size_t(resident) * std::size_t(sysconf(_SC_PAGESIZE));
+}
 
 // The scene's sway: every hooked bubble moves with one phase.
 float swayPhase = 0.0f;
@@ -174,9 +185,11 @@ Result Measure(MGE_SpriteHandler& handler, int count, int frames, double work) {
   r.sprites = count;
   handler.RemoveAllSprites(0);
   SeedRnd(count);
-  std::size_t before = AllocatedBytes();
+  std::size_t before = AllocatedBytes(), residentBefore = ResidentBytes();
   for (int i = 0; i < count; ++i) MakeBubble(handler, 1 + i % 3);
-  r.bytesPerSprite = double(AllocatedBytes() - before) / count;
+  std::size_t grown = AllocatedBytes() - before;
+  if (grown == 0) grown = ResidentBytes() - residentBefore;
+  r.bytesPerSprite = double(grown) / count;
 
   FrameDelta = kDelta;
   auto restart = [&] {

@@ -34,15 +34,18 @@ bool PointerIn(const MGE_Sprite& s, MGE_CollideBox (*box)(const MGE_Sprite&), fl
   return MGE_GameSystem::IsPointInRect(mx, my, b.left, b.top, b.width, b.height) == 1;
 }
 
-// The first sprite of the layer under the pointer; none when there is none. Nothing is called
-// during the scan, so a plain read of the list is safe.
-MGE_SpritePtr FirstUnderPointer(int layer, MGE_CollideBox (*box)(const MGE_Sprite&)) {
+// Stores the first sprite of the layer under the pointer in over: 1; 0 (over unchanged) when
+// there is none. Nothing is called during the scan, so a plain read of the list is safe.
+int FindUnderPointer(MGE_SpritePtr& over, int layer, MGE_CollideBox (*box)(const MGE_Sprite&)) {
   const MGE_SpriteListPtr& list = SpriteLayer(layer);
-  if (!list) return nullptr;
+  if (!list) return 0;
   float mx = MGE_MouseType::X(), my = MGE_MouseType::Y();
   for (auto* node = list->First().get(); node; node = node->next.get())
-    if (node->value && PointerIn(*node->value, box, mx, my)) return node->value;
-  return nullptr;
+    if (node->value && PointerIn(*node->value, box, mx, my)) {
+      over = node->value;
+      return 1;
+    }
+  return 0;
 }
 
 }  // namespace
@@ -141,10 +144,7 @@ int MGE_MouseType::IsInBox(float x, float y, float w, float h) {
 }
 
 int MGE_MouseType::IsOverSprite(int layer) {
-  MGE_SpritePtr found = FirstUnderPointer(layer, ScaledCollideBox);
-  if (!found) return 0;
-  SpriteOver = std::move(found);
-  return 1;
+  return FindUnderPointer(SpriteOver, layer, ScaledCollideBox);
 }
 
 int MGE_MouseType::IsOverThisSprite(const MGE_Sprite* sprite) {
@@ -152,10 +152,7 @@ int MGE_MouseType::IsOverThisSprite(const MGE_Sprite* sprite) {
 }
 
 int MGE_MouseType::IsOverSpriteNs(int layer) {
-  MGE_SpritePtr found = FirstUnderPointer(layer, UnscaledCollideBox);
-  if (!found) return 0;
-  SpriteOver = std::move(found);
-  return 1;
+  return FindUnderPointer(SpriteOver, layer, UnscaledCollideBox);
 }
 
 int MGE_MouseType::IsOverThisSpriteNs(const MGE_Sprite* sprite) {

@@ -8,7 +8,8 @@
 
 namespace {
 
-// One behaviour's fields.
+// One behaviour's fields. The helpers below take it by value and are forced inline, so the
+// compiler works on the sprite's fields directly instead of building the record on the stack.
 struct Value {
   float& v;
   int& mode;
@@ -21,7 +22,7 @@ struct Value {
 // What a step did to the picture of an animation.
 enum class Outcome { kShown, kEnded, kTimedOut, kUnknownMode };
 
-void Bounce(Value b, float tested) {
+[[gnu::always_inline]] inline void Bounce(Value b, float tested) {
   if (tested > b.upper) {
     b.v = b.upper;
     b.dir = -b.dir;
@@ -33,7 +34,8 @@ void Bounce(Value b, float tested) {
 
 // Modes 1-6, which every behaviour has, after the value has moved. `tested` is what the bounds
 // are compared with; reset is mode 6's value.
-Outcome SharedModes(MGE_Sprite& s, Value b, float tested, float reset) {
+[[gnu::always_inline]] inline Outcome SharedModes(MGE_Sprite& s, Value b, float tested,
+                                                 float reset) {
   switch (b.mode) {
     case 1:
       Bounce(b, tested);
@@ -76,7 +78,7 @@ Outcome SharedModes(MGE_Sprite& s, Value b, float tested, float reset) {
 }
 
 // Rises to the upper bound and turns; once falling, stops at the lower bound.
-void Pulse(Value b) {
+[[gnu::always_inline]] inline void Pulse(Value b) {
   if (b.dir > 0.0f) {
     if (b.v > b.upper) {
       b.v = b.upper;
@@ -89,7 +91,7 @@ void Pulse(Value b) {
 }
 
 // Bounces for the duration, then turns into a fade-out that ends the sprite.
-void BounceThenFade(Value b) {
+[[gnu::always_inline]] inline void BounceThenFade(Value b) {
   Bounce(b, b.v);
   b.duration -= FrameDelta;
   if (b.duration < 0.0f) {
@@ -101,7 +103,7 @@ void BounceThenFade(Value b) {
 }
 
 // Fades in, holds, fades out; the lower-bound field holds the phase.
-void InHoldOut(MGE_Sprite& s, Value b, int endFlag) {
+[[gnu::always_inline]] inline void InHoldOut(MGE_Sprite& s, Value b, int endFlag) {
   if (b.lower == 1.0f) {
     b.v += b.dir * FrameDelta;
     if (b.v > b.upper) {
@@ -124,7 +126,7 @@ void InHoldOut(MGE_Sprite& s, Value b, int endFlag) {
   }
 }
 
-void StepOutlineAlpha(MGE_Sprite& s) {
+[[gnu::always_inline]] inline void StepOutlineAlpha(MGE_Sprite& s) {
   Value b{s.outlinealpha, s.outlinealphafading, s.outlinealphafademin, s.outlinealphafademax,
           s.outlinealphafadedir, s.outlinealphafadeduration};
   if (b.mode == 7) return InHoldOut(s, b, s.outlinealphafadeflags);
@@ -133,7 +135,7 @@ void StepOutlineAlpha(MGE_Sprite& s) {
   SharedModes(s, b, b.v, 1.0f);
 }
 
-void StepAlpha(MGE_Sprite& s) {
+[[gnu::always_inline]] inline void StepAlpha(MGE_Sprite& s) {
   Value b{s.alpha, s.alphafading, s.alphafademin, s.alphafademax, s.alphafadedir,
           s.alphafadeduration};
   if (b.mode == 7) return InHoldOut(s, b, s.alphafadeflags);
@@ -147,7 +149,7 @@ void StepAlpha(MGE_Sprite& s) {
   SharedModes(s, b, b.v, 1.0f);
 }
 
-void StepScale(MGE_Sprite& s) {
+[[gnu::always_inline]] inline void StepScale(MGE_Sprite& s) {
   Value b{s.scale, s.scaling, s.scalingmin, s.scalingmax, s.scalingdir, s.scalingduration};
   b.v += b.dir * FrameDelta;
   if (b.mode == 7) return Pulse(b);
@@ -155,14 +157,14 @@ void StepScale(MGE_Sprite& s) {
 }
 
 // x scale, y scale and rotation: the shared modes only.
-void StepPlain(MGE_Sprite& s, Value b, float reset) {
+[[gnu::always_inline]] inline void StepPlain(MGE_Sprite& s, Value b, float reset) {
   b.v += b.dir * FrameDelta;
   SharedModes(s, b, b.v, reset);
 }
 
 // The bounds are tested against the whole frame number; the picture follows the frame unless
 // the step ended the sprite, ran out its time, or the mode is unknown.
-void StepAnimation(MGE_Sprite& s) {
+[[gnu::always_inline]] inline void StepAnimation(MGE_Sprite& s) {
   Value b{s.animtile, s.animating, s.animin, s.animax, s.anidir, s.aniduration};
   b.v += b.dir * FrameDelta;
   if (SharedModes(s, b, std::trunc(b.v), 1.0f) == Outcome::kShown) s.UpdateImgFromAnimTile();

@@ -17,33 +17,6 @@ void LoseTarget(MGE_Sprite& s) {
   EndSprite(s);
 }
 
-void MoveWithThrust(MGE_Sprite& s) {
-  float d = FrameDelta;
-  s.x += s.xspeed * d;
-  s.y += s.yspeed * d;
-  s.xspeed += s.xthrust * d;
-  s.yspeed += s.ythrust * d;
-}
-
-void EdgeRule(MGE_Sprite& s) {
-  if (s.x < s.boundry_left || s.x > s.boundry_right) {
-    if (s.flags == 0 || s.flags == 2) {
-      EndSprite(s);
-      RaiseSpriteEvent(s, kEventLeftBounds);
-    } else {
-      s.x = s.x < s.boundry_left ? s.boundry_right : s.boundry_left;
-    }
-  }
-  if (s.y < s.boundry_top || s.y > s.boundry_bottom) {
-    if (s.flags == 0 || s.flags == 3) {
-      EndSprite(s);
-      RaiseSpriteEvent(s, kEventLeftBounds);
-    } else {
-      s.y = s.y < s.boundry_top ? s.boundry_bottom : s.boundry_top;
-    }
-  }
-}
-
 bool StepTowards(MGE_Sprite& s, float dx, float dy, float& speed, float thrust) {
   float d = FrameDelta;
   MGE_XY v = MGE_GameSystem::GetDirection(MGE_GameSystem::GetAngle(s.x, s.y, dx, dy), speed);

@@ -1,6 +1,8 @@
 #pragma once
 // The movement engines' steps, one function per engine or family, and the rules they share.
+#include "kit/kit_state.hpp"
 #include "kit/sprites/sprite.hpp"
+#include "kit/sprites/sprite_steps.hpp"
 
 namespace detail {
 
@@ -48,9 +50,33 @@ inline void EndSprite(MGE_Sprite& s) { s.readytodie = 1; }
 void LoseTarget(MGE_Sprite& s);
 
 // Moves by the velocity, then adds the thrust to it.
-void MoveWithThrust(MGE_Sprite& s);
+inline void MoveWithThrust(MGE_Sprite& s) {
+  float d = FrameDelta;
+  s.x += s.xspeed * d;
+  s.y += s.yspeed * d;
+  s.xspeed += s.xthrust * d;
+  s.yspeed += s.ythrust * d;
+}
+
 // Dies or wraps at the movement rectangle's edges as flags says.
-void EdgeRule(MGE_Sprite& s);
+inline void EdgeRule(MGE_Sprite& s) {
+  if (s.x < s.boundry_left || s.x > s.boundry_right) {
+    if (s.flags == 0 || s.flags == 2) {
+      EndSprite(s);
+      RaiseSpriteEvent(s, kEventLeftBounds);
+    } else {
+      s.x = s.x < s.boundry_left ? s.boundry_right : s.boundry_left;
+    }
+  }
+  if (s.y < s.boundry_top || s.y > s.boundry_bottom) {
+    if (s.flags == 0 || s.flags == 3) {
+      EndSprite(s);
+      RaiseSpriteEvent(s, kEventLeftBounds);
+    } else {
+      s.y = s.y < s.boundry_top ? s.boundry_bottom : s.boundry_top;
+    }
+  }
+}
 
 // Steps towards (dx, dy) at speed without passing it, then speed grows by thrust. True when
 // both coordinates then equal the destination's after truncation.

@@ -76,11 +76,11 @@ void PlaceOnWaypoint(MGE_Sprite& s, int k) {
 }
 
 void AdvanceWaypoint(MGE_Sprite& s) {
-  int next = s.waypoint_indexcounter + 1;
-  if (s.waypoint_indexcounter < s.waypoint_indexend && ValidWaypoint(next)) {
-    s.waypoint_indexcounter = next;
+  if (s.waypoint_indexcounter < s.waypoint_indexend &&
+      ValidWaypoint(s.waypoint_indexcounter + 1)) {
+    ++s.waypoint_indexcounter;
     s.waypoint_speed = s.waypoint_speedbuffer;
-    PlaceOnWaypoint(s, next);
+    PlaceOnWaypoint(s, s.waypoint_indexcounter);
     s.engine_state = 0;
   } else if (s.waypoint_leaveon == 1) {
     s.engine_type = kEngineNone;

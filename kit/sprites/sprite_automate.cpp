@@ -1,7 +1,5 @@
 // One logic step of a sprite: its pause, then its behaviours in a fixed order, its per-sprite
 // function, and its end.
-#include <cmath>
-
 #include "kit/game_system.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/sprites/sprite.hpp"
@@ -83,7 +81,7 @@ int MGE_Sprite::Automate() {
     }
     return 0;
   }
-  detail::UpdateSpriteEmitters(*this);
+  if (!emitterlist.Empty()) detail::UpdateSpriteEmitters(*this);
   detail::RunValueBehaviours(*this);
   if (trailing) detail::RunTrails(*this);
   if (engine_type) detail::RunEngine(*this);

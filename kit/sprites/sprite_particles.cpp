@@ -1,17 +1,15 @@
-// Where a sprite's own emitters run and its particles are drawn. A sprite with no emitters
-// costs one test here.
+// Where a sprite's own emitters run and its particles are drawn; Automate and Render call in only
+// when the sprite has some.
 #include "kit/sprites/sprite.hpp"
 #include "kit/sprites/sprite_steps.hpp"
 
 namespace detail {
 
-void UpdateSpriteEmitters(MGE_Sprite& s) {
-  if (s.emitterlist.Empty()) return;
+void UpdateSpriteEmitters(MGE_Sprite&) {
   // The emitters' burst and particle steps attach here.
 }
 
-void RenderSpriteParticles(MGE_Sprite& s) {
-  if (s.emitterSpriteList.Empty()) return;
+void RenderSpriteParticles(MGE_Sprite&) {
   // The particles' own drawing attaches here.
 }
 

@@ -35,7 +35,7 @@ void DrawPass(const MGE_Sprite& s, const ImagePtr& image, float px, float py) {
 int MGE_Sprite::Render() {
   if (killed) return 0;
   if (!enabled) {
-    detail::RenderSpriteParticles(*this);
+    if (!emitterSpriteList.Empty()) detail::RenderSpriteParticles(*this);
     return 0;
   }
   const MGE_KitState& kit = KitState();
@@ -60,7 +60,8 @@ int MGE_Sprite::Render() {
     SetAlpha(outlinealpha * alpha);
     DrawPass(*this, image, px, py);
   }
-  if (!emitterontop) detail::RenderSpriteParticles(*this);
+  bool particles = !emitterSpriteList.Empty();
+  if (particles && !emitterontop) detail::RenderSpriteParticles(*this);
 
   SetTransform(angle, sx, sy);
   SetColor(TruncToInt(red), TruncToInt(green), TruncToInt(blue));
@@ -76,6 +77,6 @@ int MGE_Sprite::Render() {
     DrawPass(*this, image, px, py);
   }
 
-  if (emitterontop) detail::RenderSpriteParticles(*this);
+  if (particles && emitterontop) detail::RenderSpriteParticles(*this);
   return 0;
 }

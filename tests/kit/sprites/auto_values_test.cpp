@@ -179,16 +179,6 @@ TEST_F(AutoValues, UnknownModesOnlyMoveTheValue) {
   EXPECT_EQ(s->yscaling, 7);
 }
 
-TEST_F(AutoValues, SettersWriteOnlyTheFieldsTheyName) {
-  s->scalingduration = 9;
-  s->alphafadeflags = 4;
-  handler.AutoSpriteScale(s.get(), 1, 2, 3, 5);
-  EXPECT_EQ(s->scalingduration, 9.0f);
-  handler.AutoSpriteAlphaFade(s.get(), 1, 2, 3, 4, 5);
-  EXPECT_EQ(s->alphafadeflags, 4);
-  EXPECT_EQ(s->alphafadeduration, 5.0f);
-}
-
 namespace {
 
 class AutoAnimation : public AutoValues {

@@ -110,3 +110,19 @@ TEST_F(PathEngines, WaypointsWithoutDelayRenewTheSpeedAndCanEndTheSprite) {
   for (int i = 0; i < 20 && !s->killed; ++i) s->Automate();
   EXPECT_EQ(s->killed, 1);
 }
+
+TEST_F(PathEngines, PathsRunningPastTheTablesEndInsteadOfReadingBeyond) {
+  MGE_SpriteHandler::ConfigureSpline(100, 0, 0, 0, 0, 0, 0, 10, 0);
+  handler.AutoSpriteSpline(s.get(), 100, 100, 1, 0, 0, 0, 1, 0, 0, 0);
+  s->spline_indexend = 5000;  // written by the application
+  s->Automate();
+  EXPECT_EQ(s->engine_type, 0);
+  EXPECT_EQ(EventCount(6), 1);
+
+  MGE_SpriteHandler::ConfigureWaypoint(100, 0, 0, 1, 0);
+  handler.AutoSpriteWaypoint(s.get(), 100, 100, 5, 0, 0, 0, 0, 1);
+  s->waypoint_indexend = 5000;
+  s->Automate();
+  EXPECT_EQ(s->engine_type, 0);
+  EXPECT_EQ(s->waypoint_indexcounter, 100);
+}

@@ -211,19 +211,6 @@ TEST_F(SpriteHandler, RandomScreenPlacementIsWholeAndInside) {
   }
 }
 
-TEST_F(SpriteHandler, RandomColoursStayInRange) {
-  MGE_SpritePtr s = Make();
-  for (int i = 0; i < 50; ++i) {
-    handler.SetSpriteColorRandom(s.get(), 200);
-    for (float c : {s->red, s->green, s->blue}) {
-      EXPECT_GE(c, 200.0f);
-      EXPECT_LE(c, 255.0f);
-    }
-  }
-  handler.SetSpriteColor(s.get(), 1, 2, 3);
-  EXPECT_EQ(s->blue, 3.0f);
-}
-
 TEST_F(SpriteHandler, TableIndexesOutsideTheTablesAreIgnored) {
   MGE_SpriteHandler::ConfigureSpline(0, 1, 1, 1, 1, 1, 1, 1, 1);
   MGE_SpriteHandler::ConfigureSpline(101, 1, 1, 1, 1, 1, 1, 1, 1);
@@ -235,21 +222,4 @@ TEST_F(SpriteHandler, TableIndexesOutsideTheTablesAreIgnored) {
   handler.AutoSpriteSpline(s.get(), 0, 2, 0.1f, 0, 0, 0, 0, 0, 0, 0);
   handler.AutoSpriteWaypoint(s.get(), 1, 101, 1, 0, 0, 0, 0, 0);
   EXPECT_EQ(s->engine_type, 0);
-}
-
-TEST_F(SpriteHandler, TheRotationTableCountsToThreeSixtyThenRestarts) {
-  EXPECT_EQ(rotationTable[0], 0);
-  EXPECT_EQ(rotationTable[360], 360);
-  EXPECT_EQ(rotationTable[361], 0);
-  EXPECT_EQ(rotationTable[370], 9);
-  EXPECT_EQ(rotationTable[720], 359);
-}
-
-TEST_F(SpriteHandler, TheSpriteRenderOffsetAddsToTheScreenOne) {
-  MGE_GameSystem::SetScreenRenderOffset(3, 4);
-  MGE_SpriteHandler::SetSpriteRenderOffset(10, 20);
-  EXPECT_EQ(KitState().spriteDrawOffsetX, 13.0f);
-  EXPECT_EQ(KitState().spriteDrawOffsetY, 24.0f);
-  MGE_GameSystem::SetScreenRenderOffset(0, 0);
-  EXPECT_EQ(KitState().spriteDrawOffsetX, 10.0f);
 }

@@ -59,21 +59,6 @@ TEST_F(SpriteRecord, KillTakesTheSpriteOutAndDropsItsReferences) {
   EXPECT_EQ(handler.GetSpriteCount(1), 1);
 }
 
-TEST_F(SpriteRecord, MovesAreScaledByTheDeltaExceptTheNoDeltaOne) {
-  MGE_SpritePtr s = Make();
-  FrameDelta = 2.5f;
-  s->AddXY(2, -4);
-  EXPECT_EQ(s->x, 5.0f);
-  EXPECT_EQ(s->y, -10.0f);
-  s->AddX(1);
-  s->AddY(1);
-  EXPECT_EQ(s->x, 7.5f);
-  EXPECT_EQ(s->y, -7.5f);
-  s->AddXYNoDelta(0.5f, 0.5f);
-  EXPECT_EQ(s->x, 8.0f);
-  EXPECT_EQ(s->y, -7.0f);
-}
-
 TEST_F(SpriteRecord, SetTextureKeepsTheCollisionSize) {
   MGE_SpritePtr s = Make(), other = Make();
   s->SetTexture(3, 100, 200, 64, 32);

@@ -220,6 +220,8 @@ int SaverGraphics(int wideW, int wideH, int stdW, int stdH, int stdStretch) {
 
 void SaverSetUp() {
   if (IsInstanceLocked("SaverModeLock")) std::exit(0);
+  // The configuration screen renamed the windows; the saver's own is found by this title.
+  SetAppTitle(kApplicationTitle);
   LoadSaverSettings(*SettingsDocument);
   GraphicsOpened = 1;
   Kit->Start();

@@ -101,3 +101,27 @@ TEST_F(ConfigE2E, ClosingTheWindowSavesLikeExit) {
   EXPECT_EQ(config.Wait(10000), 0);
   EXPECT_NE(Settings().find("[Vorpels]"), std::string::npos);
 }
+
+TEST_F(ConfigE2E, ViewRunsTheSaverWithTheSavedSettingsAndComesBack) {
+  Program config({"/c"}, dir.str(), env);
+  ASSERT_NE(OpenScreen(config), 0u);
+  ClickAt(320, 240);  // background off
+  ClickAt(255, 360);  // "view"
+  Window saver = screen.WaitForWindow("VorpelScreenSaver", 15000);
+  ASSERT_NE(saver, 0u);
+  EXPECT_NE(Settings().find("BackgroundOn=\"1\""), std::string::npos) << "saved before the saver";
+  int x, y, w, h;
+  ASSERT_TRUE(screen.Geometry(saver, x, y, w, h));
+  EXPECT_EQ(w, 1280);
+  SleepMs(2500);
+  PixmapPtr shot = screen.Grab(saver);
+  ASSERT_TRUE(shot);
+  EXPECT_GT(Analyse(*shot).black_fraction, 0.3) << "the saver ignored the background setting";
+  Xdo({"windowfocus", std::to_string(saver)});
+  Xdo({"key", "Escape"});
+  ASSERT_TRUE(screen.WaitForWindowGone(saver, 10000));
+  ASSERT_NE(OpenScreen(config), 0u) << "the configuration screen did not come back";
+  ClickAt(505, 360);
+  EXPECT_EQ(config.Wait(10000), 0);
+  EXPECT_NE(Settings().find("BackgroundOn=\"1\""), std::string::npos);
+}

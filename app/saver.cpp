@@ -6,6 +6,7 @@
 
 #include "app/app_state.hpp"
 #include "app/fixed_rate_pass.hpp"
+#include "app/run_stats.hpp"
 #include "app/saver_settings.hpp"
 #include "app/shared_ops.hpp"
 #include "app/smooth_frame_rate.hpp"
@@ -250,6 +251,7 @@ void SaverStep() {
   RunFixedRateSteps(SaverLogic);
   SaverDraw();
   TSmoothFrameRate::Update();
+  RunStatsFrame();
   if (KeyHitCount(27)) RunMode = kRunFinished;
   if (KeyHitCount(32)) RunMode = kRunFinished;
   if (AppTerminateQuery()) RunMode = kRunFinished;

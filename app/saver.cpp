@@ -231,6 +231,10 @@ void SaverSetUp() {
   FlushAppInput();
   ResetTiming();
   RunMode = kRunSaver;
+  SaverSceneStart();
+}
+
+void SaverSceneStart() {
   MGE_TextureHandler::Load(1, "incbin::image1.png", FILTEREDIMAGE | MIPMAPPEDIMAGE);
   MGE_Pack::Read("incbin::image1.pac", 1);
   Kit->ScreenFader->StartFadeIn(0, 0, 0, kSceneFade);
@@ -309,6 +313,12 @@ void BubbleWobble(MGE_Sprite* b) {
 }
 
 void SaverDraw() {
+  SaverDrawFrame();
+  if (KeyHitCount(83)) MGE_GameSystem::SaveScreenShot(1);
+  Flip(1);
+}
+
+void SaverDrawFrame() {
   if (BackgroundOnValue != 0) {
     SetTransform(0, 1, 1);
     SetAlpha(1);
@@ -322,8 +332,6 @@ void SaverDraw() {
   }
   Sprites().RenderSprites();
   Kit->ScreenFader->Render();
-  if (KeyHitCount(83)) MGE_GameSystem::SaveScreenShot(1);
-  Flip(1);
 }
 
 void SelectBubbleSet(int n) {

@@ -13,8 +13,10 @@ using namespace detail;
 namespace {
 
 // Cells of a picture strip: 0 is at the strip's left, cell n > 0 at n widths plus one further.
-enum Cell : int { kNormalCell = 0, kHoverCell = 1, kPressedCell = 2 };
-constexpr int kUncheckedCell = 0, kCheckedCell = 1;
+enum Cell : int {
+  kNormalCell = 0, kHoverCell = 1, kPressedCell = 2,  // a button's
+  kUncheckedCell = 0, kCheckedCell = 1,                // a check box's
+};
 
 void ShowCell(MGE_Sprite& s, int cell) {
   s.srcx = float(s.gui_srcxbuf);

@@ -7,74 +7,51 @@
 #include "tests/kit/sprites/sprite_fixture.hpp"
 
 using spritetest::SpriteTest;
+using H = MGE_SpriteHandler;
 
 namespace {
+
+using Pairs = std::vector<std::pair<int, int>>;
 
 class Collision : public SpriteTest {
  protected:
   void TearDown() override {
-    // Sprites that found each other hold each other through spritehit until they are killed.
-    handler.RemoveAllSprites(0);
+    handler.RemoveAllSprites(0);  // sprites that found each other hold each other until killed
     SpriteTest::TearDown();
   }
-  // A w x h box centred on (x, y).
+  // A w x h box, or a circle, centred on (x, y).
   MGE_SpritePtr Box(int id, int layer, float x, float y, float w = 10, float h = 10) {
     MGE_SpritePtr s = Make(id, layer, 1, x, y);
-    MGE_SpriteHandler::SetSpriteCollideAsBox(s.get(), 0, 0, w, h);
+    H::SetSpriteCollideAsBox(s.get(), 0, 0, w, h);
     return s;
   }
   MGE_SpritePtr Circle(int id, int layer, float x, float y, float r) {
     MGE_SpritePtr s = Make(id, layer, 1, x, y);
-    MGE_SpriteHandler::SetSpriteCollideAsCircle(s.get(), r, 0, 0);
+    H::SetSpriteCollideAsCircle(s.get(), r, 0, 0);
     return s;
   }
   static int Hit(const MGE_SpritePtr& a, const MGE_SpritePtr& b) {
-    return MGE_SpriteHandler::SpriteHitSprite(a.get(), b.get());
+    return H::SpriteHitSprite(a.get(), b.get());
   }
   static int HitNS(const MGE_SpritePtr& a, const MGE_SpritePtr& b) {
-    return MGE_SpriteHandler::SpriteHitSpriteNS(a.get(), b.get());
+    return H::SpriteHitSpriteNS(a.get(), b.get());
   }
-  // Every (sprite, its spritehit) pair CheckSpriteCollide reports, by id1.
-  std::vector<std::pair<int, int>> Collide(int layerA, int layerB) {
-    std::vector<std::pair<int, int>> pairs;
-    MGE_SpriteHandler::CheckSpriteCollide(layerA, layerB, [&](MGE_Sprite* s) {
-      pairs.emplace_back(s->id1, s->spritehit ? s->spritehit->id1 : -1);
+  // Every (sprite, its spritehit) CheckSpriteCollide reports, by id1.
+  static Pairs Collide(int layerA, int layerB) {
+    Pairs pairs;
+    H::CheckSpriteCollide(layerA, layerB, [&](MGE_Sprite* s) {
+      pairs.emplace_back(s->id1, s->spritehit->id1);
       return 0;
     });
     return pairs;
   }
 };
 
-using Pairs = std::vector<std::pair<int, int>>;
-
 }  // namespace
 
-TEST_F(Collision, SetUpOperationsChooseTheShape) {
-  MGE_SpritePtr s = Make(1);
-  s->collision_enabled = 0;
-  MGE_SpriteHandler::SetSpriteCollideAsCircle(s.get(), 7, 1, 2);
-  EXPECT_EQ(s->collision_enabled, 1);
-  EXPECT_EQ(s->collidetype, 2);
-  EXPECT_EQ(s->collideradius, 7.0f);
-  EXPECT_EQ(s->collidexspot, 1.0f);
-  EXPECT_EQ(s->collideyspot, 2.0f);
-  EXPECT_EQ(s->collidewidth, 16.0f) << "the box size is kept for picking";
-  MGE_SpriteHandler::SetSpriteCollideAsBox(s.get(), 3, 4, 5, 6);
-  EXPECT_EQ(s->collidetype, 1);
-  EXPECT_EQ(s->collidexspot, 3.0f);
-  EXPECT_EQ(s->collideheight, 6.0f);
-  MGE_SpriteHandler::SetSpriteCollisionOff(s.get());
-  EXPECT_EQ(s->collision_enabled, 0);
-  MGE_SpriteHandler::SetSpriteCollisionOn(s.get());
-  EXPECT_EQ(s->collision_enabled, 1);
-  MGE_SpriteHandler::SetSpriteCollideAsBox(nullptr, 0, 0, 1, 1);
-  MGE_SpriteHandler::SetSpriteCollisionOn(nullptr);
-}
-
-TEST_F(Collision, EdgesTouchForBoxesButACircleMustComeCloser) {
+TEST_F(Collision, EdgesTouchForBoxesButCirclesCountTheirOwnWay) {
   MGE_SpritePtr a = Box(1, 1, 0, 0), b = Box(2, 1, 10, 0);  // a ends where b starts, at 5
   EXPECT_EQ(Hit(a, b), 1);
-  EXPECT_EQ(Hit(b, a), 1);
   b->x = 10.01f;
   EXPECT_EQ(Hit(a, b), 0);
 
@@ -82,45 +59,35 @@ TEST_F(Collision, EdgesTouchForBoxesButACircleMustComeCloser) {
   EXPECT_EQ(Hit(a, c), 0);
   EXPECT_EQ(Hit(c, a), 0);
   c->collideradius = 5.01f;
-  EXPECT_EQ(Hit(a, c), 1) << "box first, circle second";
-  EXPECT_EQ(Hit(c, a), 1) << "circle first, box second";
-}
+  EXPECT_EQ(Hit(a, c), 1) << "box first";
+  EXPECT_EQ(Hit(c, a), 1) << "circle first";
 
-TEST_F(Collision, CircleDistancesCountInWholeNumbers) {
-  MGE_SpritePtr a = Circle(1, 1, 0, 0, 5), b = Circle(2, 1, 10.9f, 0, 5);
-  EXPECT_EQ(Hit(a, b), 1) << "10.9 counts as 10";
-  b->x = 11.0f;
-  EXPECT_EQ(Hit(a, b), 0);
-  a->collidetype = 3;
-  b->x = 0.0f;
-  EXPECT_EQ(Hit(a, b), 0) << "a shape of no known type touches nothing";
-  EXPECT_EQ(Hit(b, a), 0);
+  MGE_SpritePtr d = Circle(4, 1, 20.9f, 0, 5);
+  EXPECT_EQ(Hit(c, d), 1) << "centres 10.9 apart count as 10";
+  d->x = 21;
+  EXPECT_EQ(Hit(c, d), 0);
+  d->x = 10;
+  d->collidetype = 3;
+  EXPECT_EQ(Hit(c, d) + Hit(d, c) + Hit(a, d), 0) << "no known shape touches nothing";
 }
 
 TEST_F(Collision, ScaledSpotsFollowTheSignedScaleAndSizesItsMagnitude) {
-  MGE_SpritePtr s = Box(1, 1, 100, 0, 4, 4);
+  MGE_SpritePtr s = Box(1, 1, 100, 0, 4, 4), probe = Box(2, 1, 120, 0, 2, 2);
   s->scale = 2;
   s->collidexspot = 10;  // scaled box 116..124, unscaled 108..112
-  MGE_SpritePtr probe = Box(2, 1, 120, 0, 2, 2);
   EXPECT_EQ(Hit(s, probe), 1);
   EXPECT_EQ(HitNS(s, probe), 0);
   probe->x = 110;
-  EXPECT_EQ(Hit(s, probe), 0) << "inside the unscaled box only";
-  EXPECT_EQ(HitNS(s, probe), 1);
-
-  s->xscale = -1;  // mirrored: the scaled box is 76..84
-  probe->x = 80;
-  EXPECT_EQ(Hit(s, probe), 1);
-  probe->x = 120;
   EXPECT_EQ(Hit(s, probe), 0);
+  EXPECT_EQ(HitNS(s, probe), 1);
+  s->xscale = -1;  // mirrored: 76..84
   s->scale = -2;
   probe->x = 80;
-  EXPECT_EQ(Hit(s, probe), 1) << "the uniform scale counts by its magnitude";
+  EXPECT_EQ(Hit(s, probe), 1);
 
-  MGE_SpritePtr c = Circle(3, 2, 100, 0, 3);
+  MGE_SpritePtr c = Circle(3, 2, 100, 0, 3), dot = Circle(4, 2, 127, 0, 1);
   c->scale = 2;
   c->collidexspot = 10;  // scaled: centre 120, radius 6; unscaled: centre 110, radius 3
-  MGE_SpritePtr dot = Circle(4, 2, 127, 0, 1);
   EXPECT_EQ(Hit(c, dot), 1);
   dot->x = 128;
   EXPECT_EQ(Hit(c, dot), 0);
@@ -134,45 +101,35 @@ TEST_F(Collision, OnlyEnabledSpritesWithCollisionOnTakePart) {
   MGE_SpritePtr a = Box(1, 1, 0, 0), b = Box(2, 2, 3, 0);
   EXPECT_EQ(Hit(a, a), 0) << "never itself";
   b->enabled = 0;
-  EXPECT_EQ(b->collision_enabled, 1);
-  EXPECT_EQ(Hit(a, b), 0);
-  EXPECT_EQ(Hit(b, a), 0);
-  EXPECT_EQ(MGE_SpriteHandler::CheckSpriteHit(a.get(), 2), 0);
-  EXPECT_EQ(MGE_SpriteHandler::CheckSpriteHit(b.get(), 1), 0);
+  EXPECT_EQ(Hit(a, b) + Hit(b, a), 0);
+  EXPECT_EQ(H::CheckSpriteHit(a.get(), 2) + H::CheckSpriteHit(b.get(), 1), 0);
   EXPECT_TRUE(Collide(1, 2).empty());
   EXPECT_TRUE(Collide(2, 1).empty());
   b->enabled = 1;
-  b->collision_enabled = 0;
+  H::SetSpriteCollisionOff(b.get());
   EXPECT_EQ(Hit(a, b), 0);
   EXPECT_TRUE(Collide(1, 2).empty());
-  b->collision_enabled = 1;
+  H::SetSpriteCollisionOn(b.get());
   EXPECT_EQ(Collide(1, 2), (Pairs{{1, 2}}));
-  EXPECT_EQ(Hit(nullptr, b), 0);
-  EXPECT_EQ(Hit(a, nullptr), 0);
+  EXPECT_EQ(Hit(nullptr, b) + Hit(a, nullptr), 0);
 }
 
 TEST_F(Collision, CheckSpriteHitFindsTheFirstOtherSpriteOfTheLayer) {
-  MGE_SpritePtr far = Box(1, 1, 50, 0), b = Box(2, 1, 4, 0), a = Box(3, 1, 0, 0),
-                c = Box(4, 1, -4, 0);
-  EXPECT_EQ(MGE_SpriteHandler::CheckSpriteHit(a.get(), 1), 1);
-  EXPECT_EQ(a->spritehit, b);
-  EXPECT_EQ(MGE_SpriteHandler::CheckSpriteHit(c.get(), 1), 1);
-  EXPECT_EQ(c->spritehit, b) << "list order, itself skipped";
-  EXPECT_EQ(MGE_SpriteHandler::CheckSpriteHit(far.get(), 1), 0);
-  EXPECT_EQ(far->spritehit, nullptr);
-  EXPECT_EQ(MGE_SpriteHandler::CheckSpriteHit(a.get(), 2), 0);
+  MGE_SpritePtr far = Box(1, 1, 50, 0), b = Box(2, 1, 4, 0), a = Box(3, 1, 0, 0);
+  EXPECT_EQ(H::CheckSpriteHit(a.get(), 1), 1);
+  EXPECT_EQ(a->spritehit, b) << "list order, itself skipped";
+  EXPECT_EQ(H::CheckSpriteHit(a.get(), 2), 0);
   EXPECT_EQ(a->spritehit, b) << "kept until the next touch";
-  EXPECT_EQ(MGE_SpriteHandler::CheckSpriteHit(a.get(), 9), 0);
-  EXPECT_EQ(MGE_SpriteHandler::CheckSpriteHit(nullptr, 1), 0);
-
+  EXPECT_EQ(H::CheckSpriteHit(far.get(), 1), 0);
   far->scale = 10;  // scaled box 0..100 reaches b; unscaled 45..55 nothing
-  a->spritehit.reset();
-  EXPECT_EQ(MGE_SpriteHandler::CheckSpriteHitNS(far.get(), 1), 0);
-  EXPECT_EQ(MGE_SpriteHandler::CheckSpriteHit(far.get(), 1), 1);
+  EXPECT_EQ(H::CheckSpriteHitNS(far.get(), 1), 0);
+  EXPECT_EQ(H::CheckSpriteHit(far.get(), 1), 1);
   EXPECT_EQ(far->spritehit, b);
+  a->spritehit.reset();
   a->collision_enabled = 0;
-  EXPECT_EQ(MGE_SpriteHandler::CheckSpriteHit(a.get(), 1), 0) << "not taking part itself";
+  EXPECT_EQ(H::CheckSpriteHit(a.get(), 1), 0) << "not taking part itself";
   EXPECT_EQ(a->spritehit, nullptr);
+  EXPECT_EQ(H::CheckSpriteHit(nullptr, 1) + H::CheckSpriteHit(b.get(), 9), 0);
 }
 
 TEST_F(Collision, CheckSpriteCollideReportsEveryTouchingOrderedPair) {
@@ -181,11 +138,9 @@ TEST_F(Collision, CheckSpriteCollideReportsEveryTouchingOrderedPair) {
   Box(3, 1, 16, 0);  // touches 2 only
   EXPECT_EQ(Collide(1, 1), (Pairs{{1, 2}, {2, 1}, {2, 3}, {3, 2}}));
   EXPECT_EQ(b->spritehit->id1, 3) << "the last one found";
-
   Box(4, 2, 12, 0);  // touches 2 and 3
   EXPECT_EQ(Collide(2, 1), (Pairs{{4, 2}, {4, 3}}));
   EXPECT_EQ(Collide(1, 2), (Pairs{{2, 4}, {3, 4}}));
-  EXPECT_TRUE(Collide(1, 3).empty());
   EXPECT_TRUE(Collide(0, 1).empty());
 }
 
@@ -193,66 +148,55 @@ TEST_F(Collision, TheCallbackMayKillSpritesDuringTheWalk) {
   MGE_SpritePtr a1 = Box(1, 1, 0, 0), a2 = Box(2, 1, 1, 0);
   MGE_SpritePtr b1 = Box(3, 2, 2, 0), b2 = Box(4, 2, 3, 0);
   int calls = 0;
-  MGE_SpriteHandler::CheckSpriteCollide(1, 2, [&](MGE_Sprite* s) {
+  H::CheckSpriteCollide(1, 2, [&](MGE_Sprite* s) {
     ++calls;
     return s->spritehit->kill();
   });
   EXPECT_EQ(calls, 2) << "a killed sprite is not found again";
-  EXPECT_EQ(b1->killed + b2->killed, 2);
 
-  b1 = Box(5, 2, 2, 0);
-  b2 = Box(6, 2, 3, 0);
+  Box(5, 2, 2, 0);
+  Box(6, 2, 3, 0);
   std::vector<int> reported;
-  MGE_SpriteHandler::CheckSpriteCollide(1, 2, [&](MGE_Sprite* s) {
+  H::CheckSpriteCollide(1, 2, [&](MGE_Sprite* s) {
     reported.push_back(s->id1);
     return s->kill();
   });
-  EXPECT_EQ(reported, (std::vector<int>{1, 2})) << "each killed at its first touch";
+  EXPECT_EQ(reported, (std::vector<int>{1, 2})) << "each reported once, at its first touch";
   EXPECT_EQ(a1->spritehit, nullptr) << "a killed sprite keeps no reference";
-  EXPECT_EQ(handler.GetSpriteCount(1), 0);
 }
 
 TEST_F(Collision, HitPointsRunOutAtZero) {
   MGE_SpritePtr s = Make(1);
-  MGE_SpriteHandler::SetSpriteHitCount(s.get(), 3);
-  EXPECT_EQ(MGE_SpriteHandler::GetSpriteHitCount(s.get(), 99), 3) << "n is not read";
-  EXPECT_EQ(MGE_SpriteHandler::IsSpriteDead(s.get(), 3), 1);
+  H::SetSpriteHitCount(s.get(), 3);
+  EXPECT_EQ(H::GetSpriteHitCount(s.get(), 99), 3);
+  EXPECT_EQ(H::IsSpriteDead(s.get(), 3), 1);
   EXPECT_EQ(s->hitcount, 0);
   s->hitcount = 5;
-  EXPECT_EQ(MGE_SpriteHandler::IsSpriteDead(s.get(), 3), 0);
+  EXPECT_EQ(H::IsSpriteDead(s.get(), 3), 0);
   EXPECT_EQ(s->hitcount, 2);
-  EXPECT_EQ(MGE_SpriteHandler::IsSpriteDead(s.get(), 7), 1);
+  EXPECT_EQ(H::IsSpriteDead(s.get(), 7), 1);
   EXPECT_EQ(s->hitcount, 0) << "never below 0";
-  EXPECT_EQ(MGE_SpriteHandler::IsSpriteDead(s.get(), -4), 0) << "negative damage heals";
-  EXPECT_EQ(s->hitcount, 4);
 
   s->hitcount = INT_MIN;
-  EXPECT_EQ(MGE_SpriteHandler::IsSpriteDead(s.get(), 1), 1);
+  EXPECT_EQ(H::IsSpriteDead(s.get(), 1), 1);
   EXPECT_EQ(s->hitcount, 0);
   s->hitcount = INT_MAX;
-  EXPECT_EQ(MGE_SpriteHandler::IsSpriteDead(s.get(), INT_MIN), 0);
+  EXPECT_EQ(H::IsSpriteDead(s.get(), INT_MIN), 0);
   EXPECT_EQ(s->hitcount, INT_MAX) << "saturates";
-  EXPECT_EQ(MGE_SpriteHandler::IsSpriteDead(nullptr, 1), 0);
 }
 
 TEST_F(Collision, PickingIsStrictlyInsideTheScaledBoxWhateverTheShape) {
   MGE_SpritePtr s = Make(1, 1, 1, 50, 50);  // box 42..58
-  EXPECT_EQ(MGE_SpriteHandler::IsPointInSprite(42, 50, s.get()), 0);
-  EXPECT_EQ(MGE_SpriteHandler::IsPointInSprite(42.01f, 50, s.get()), 1);
-  EXPECT_EQ(MGE_SpriteHandler::IsPointInSprite(57.99f, 57.99f, s.get()), 1);
-  EXPECT_EQ(MGE_SpriteHandler::IsPointInSprite(50, 58, s.get()), 0);
-  MGE_SpriteHandler::SetSpriteCollideAsCircle(s.get(), 1, 0, 0);
+  EXPECT_EQ(H::IsPointInSprite(42, 50, s.get()), 0);
+  EXPECT_EQ(H::IsPointInSprite(42.01f, 57.99f, s.get()), 1);
+  EXPECT_EQ(H::IsPointInSprite(50, 58, s.get()), 0);
+  H::SetSpriteCollideAsCircle(s.get(), 1, 0, 0);
   s->collision_enabled = 0;
-  EXPECT_EQ(MGE_SpriteHandler::IsPointInSprite(56, 56, s.get()), 1)
-      << "the box, even for a circle with collision off";
   s->scale = 2;  // 34..66
-  EXPECT_EQ(MGE_SpriteHandler::IsPointInSprite(35, 50, s.get()), 1);
-  EXPECT_EQ(MGE_SpriteHandler::IsPointInSprite(1, 1, nullptr), 0);
-
   InjectMouseMove(65, 50);
-  EXPECT_EQ(MGE_SpriteHandler::IsMouseOverSprite(s.get()), 1);
+  EXPECT_EQ(H::IsMouseOverSprite(s.get()), 1) << "the box, for a circle with collision off";
   InjectMouseMove(66, 50);
-  EXPECT_EQ(MGE_SpriteHandler::IsMouseOverSprite(s.get()), 0);
+  EXPECT_EQ(H::IsMouseOverSprite(s.get()), 0);
 }
 
 TEST_F(Collision, GetMouseOverSpriteReportsEverySpriteUnderThePointer) {
@@ -260,23 +204,21 @@ TEST_F(Collision, GetMouseOverSpriteReportsEverySpriteUnderThePointer) {
   Make(4, 2, 1, 80, 50);
   a->collision_enabled = 0;
   b->enabled = 0;
-  InjectMouseMove(50, 50);  // exactly on c's left edge
   std::vector<int> found;
-  auto record = [&](MGE_Sprite* s) {
+  InjectMouseMove(50, 50);  // exactly on c's left edge
+  H::GetMouseOverSprite(2, [&](MGE_Sprite* s) {
     found.push_back(s->id1);
     return 0;
-  };
-  MGE_SpriteHandler::GetMouseOverSprite(2, record);
+  });
   EXPECT_EQ(found, (std::vector<int>{1, 2}));
 
   found.clear();
   InjectMouseMove(55, 50);
-  MGE_SpriteHandler::GetMouseOverSprite(2, [&](MGE_Sprite* s) {
+  H::GetMouseOverSprite(2, [&](MGE_Sprite* s) {
     found.push_back(s->id1);
     if (s->id1 == 1) c->kill();
     return s->kill();
   });
   EXPECT_EQ(found, (std::vector<int>{1, 2})) << "a sprite killed further on is not visited";
   EXPECT_EQ(handler.GetSpriteCount(2), 1);
-  EXPECT_EQ(MGE_SpriteHandler::GetMouseOverSprite(7, record), 0);
 }

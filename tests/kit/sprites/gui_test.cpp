@@ -17,83 +17,70 @@ class Gui : public SpriteTest {
     s->srcy = 5;
     return s;
   }
-  static void Point(int x, int y) { InjectMouseMove(x, y); }
+  // Moves the pointer, then runs that many steps.
+  void At(int x, int y, int steps = 1) {
+    InjectMouseMove(x, y);
+    Steps(steps);
+  }
   static void Hold(bool down) { InjectMouseButton(1, down); }
-  void Step() { Steps(1); }
 
   static constexpr float kNormal = 10, kHover = 10 + 16 + 1, kPressed = 10 + 32 + 1;
-  static constexpr float kUnchecked = 10, kChecked = 10 + 16 + 1;
+  static constexpr float kUnchecked = kNormal, kChecked = kHover;
 };
 
 }  // namespace
 
-TEST_F(Gui, SetUpChoosesTheRoleAndNumbersTheSprites) {
+TEST_F(Gui, SetUpNumbersTheSpritesAndPlacesTheKnob) {
   MGE_SpritePtr b = Widget(), c = Widget(), s = Widget();
   handler.AutoSpriteButton(b.get());
-  EXPECT_EQ(b->engine_type, 16);
-  EXPECT_EQ(b->gui_id, 1);
-  EXPECT_EQ(b->gui_srcxbuf, 10);
   handler.AutoSpriteCheckBox(c.get(), 1);
-  EXPECT_EQ(c->engine_type, 21);
-  EXPECT_EQ(c->gui_id, 2);
-  EXPECT_EQ(c->gui_state, 1);
-  EXPECT_EQ(c->gui_value, 1.0f);
   handler.AutoSpriteButton(nullptr);
   handler.AutoSpriteSlider(s.get(), 40, 60, 200, 10, 50);
-  EXPECT_EQ(s->engine_type, 25);
-  EXPECT_EQ(s->gui_id, 3);
+  EXPECT_EQ(b->gui_srcxbuf, 10);
+  EXPECT_EQ(c->gui_value, 1.0f);
   EXPECT_EQ(s->x, 90.0f) << "the knob sits at the value at once";
   EXPECT_EQ(s->y, 100.0f);
-  EXPECT_EQ(s->gui_width, 200.0f);
   EXPECT_EQ(b->gui_index, 1);
   EXPECT_EQ(c->gui_index, 2);
   EXPECT_EQ(s->gui_index, 3) << "a missing sprite takes no number";
-
   handler.RemoveAllSprites(2);
   MGE_SpritePtr d = Widget();
   handler.AutoSpriteButton(d.get());
   EXPECT_EQ(d->gui_index, 1);
 }
 
-TEST_F(Gui, AButtonRaisesItsHoverEventOncePerEntry) {
+TEST_F(Gui, AButtonRaisesItsHoverEventOncePerEntryOverItsScaledBox) {
   MGE_SpritePtr b = Widget();
   handler.AutoSpriteButton(b.get());
-  Point(20, 20);
-  Step();
+  At(20, 20);
   EXPECT_EQ(b->srcx, kNormal);
-  Point(105, 100);
-  Step();
-  Step();
+  At(107, 100, 2);
   EXPECT_EQ(b->srcx, kHover);
   EXPECT_EQ(b->srcy, 5.0f);
   EXPECT_EQ(EventCount(7), 1);
-  Point(108, 100);  // the box's edge is outside
-  Step();
+  At(108, 100);  // the box's edge is outside
   EXPECT_EQ(b->srcx, kNormal);
-  EXPECT_EQ(b->gui_hoverflag, 0);
-  Point(107, 100);
-  Step();
+  b->scale = 2;  // 84..116
+  At(115, 100);
   EXPECT_EQ(EventCount(7), 2) << "coming back raises it again";
+  At(116, 100);
+  EXPECT_EQ(b->srcx, kNormal);
   EXPECT_EQ(EventCount(8), 0);
 }
 
 TEST_F(Gui, AClickIsAReleaseOverTheButtonAfterHoldingItThere) {
   MGE_SpritePtr b = Widget();
   handler.AutoSpriteButton(b.get());
-  Point(100, 100);
-  Step();
+  At(100, 100);
   Hold(true);
-  Step();
-  Step();
+  Steps(2);
   EXPECT_EQ(b->srcx, kPressed);
-  EXPECT_EQ(b->gui_state, 1);
   EXPECT_EQ(EventCount(8), 0);
   Hold(false);
-  Step();
+  Steps(1);
   EXPECT_EQ(EventCount(8), 1);
   EXPECT_EQ(b->srcx, kNormal);
-  EXPECT_EQ(b->gui_state, 0);
-  Step();
+  Steps(1);
   EXPECT_EQ(b->srcx, kHover);
   EXPECT_EQ(EventCount(8), 1);
   EXPECT_EQ(EventCount(7), 1) << "still the same visit";
@@ -102,62 +89,46 @@ TEST_F(Gui, AClickIsAReleaseOverTheButtonAfterHoldingItThere) {
 TEST_F(Gui, MovingOffAButtonWhileHoldingCancelsTheClick) {
   MGE_SpritePtr b = Widget();
   handler.AutoSpriteButton(b.get());
-  Point(100, 100);
   Hold(true);
-  Step();
-  Point(200, 100);
-  Step();
+  At(100, 100);
+  At(200, 100);
   EXPECT_EQ(b->srcx, kNormal);
-  EXPECT_EQ(b->gui_state, 0);
   Hold(false);
-  Step();
-  Point(100, 100);
-  Step();
+  At(200, 100);
+  At(100, 100);
   EXPECT_EQ(EventCount(8), 0);
   EXPECT_EQ(b->srcx, kHover);
-}
 
-TEST_F(Gui, AScaledButtonAnswersOverItsScaledBox) {
-  MGE_SpritePtr b = Widget();
-  b->scale = 2;  // 84..116
-  handler.AutoSpriteButton(b.get());
-  Point(114, 100);
-  Step();
-  EXPECT_EQ(EventCount(7), 1);
-  Point(116, 100);
-  Step();
-  EXPECT_EQ(b->srcx, kNormal);
+  Hold(true);  // off and back on while holding: the release clicks, and it was a new visit
+  At(200, 100);
+  At(100, 100);
+  Hold(false);
+  At(100, 100, 2);
+  EXPECT_EQ(EventCount(8), 1);
+  EXPECT_EQ(EventCount(7), 2);
 }
 
 TEST_F(Gui, ACheckBoxTogglesOncePerPress) {
   MGE_SpritePtr c = Widget();
-  Point(100, 100);
   Hold(true);
+  InjectMouseMove(100, 100);
   handler.AutoSpriteCheckBox(c.get(), 0);
-  Step();
+  Steps(1);
   EXPECT_EQ(c->gui_state, 0) << "a press held at set-up does not count";
-  EXPECT_EQ(c->srcx, kUnchecked);
 
   Hold(false);
-  Point(20, 100);
-  Step();
+  At(20, 100);
   Hold(true);
-  for (int x = 20; x <= 180; x += 4) {  // sweep across while holding, and back
-    Point(x, 100);
-    Step();
-  }
-  Point(100, 100);
-  Step();
+  for (int x = 20; x <= 180; x += 4) At(x, 100);  // sweep across while holding, and back
+  At(100, 100);
   EXPECT_EQ(EventCount(10), 1);
-  EXPECT_EQ(c->gui_state, 1);
   EXPECT_EQ(c->gui_value, 1.0f);
   EXPECT_EQ(c->srcx, kChecked);
 
   Hold(false);
-  Step();
+  Steps(1);
   Hold(true);
-  Step();
-  Step();
+  Steps(2);
   EXPECT_EQ(EventCount(9), 1);
   EXPECT_EQ(EventCount(10), 1);
   EXPECT_EQ(c->gui_state, 0);
@@ -168,49 +139,22 @@ TEST_F(Gui, ACheckBoxTogglesOncePerPress) {
 TEST_F(Gui, ASliderFollowsThePointerWithinReachOfItsTrack) {
   MGE_SpritePtr s = Widget();
   handler.AutoSpriteSlider(s.get(), 100, 50, 200, 10, 50);  // reach: 80..320 by 30..80
-  Point(180, 55);
-  Step();
+  At(180, 55);
   EXPECT_EQ(EventCount(12), 0) << "only while held";
   Hold(true);
-  Step();
-  Step();
+  Steps(2);
   EXPECT_EQ(s->gui_value, 80.0f);
   EXPECT_EQ(s->x, 180.0f);
   EXPECT_EQ(s->y, 100.0f) << "y is not touched";
   EXPECT_EQ(EventCount(12), 2) << "every step, changed or not";
-
-  Point(80, 30);
-  Step();
-  EXPECT_EQ(s->gui_value, 0.0f);
+  At(80, 30);
   EXPECT_EQ(s->x, 100.0f);
-  Point(319, 79);
-  Step();
+  At(319, 79);
   EXPECT_EQ(s->gui_value, 199.0f);
   EXPECT_EQ(s->x, 299.0f);
-  EXPECT_EQ(EventCount(12), 4);
 
   const std::pair<int, int> outside[] = {{79, 55}, {320, 55}, {200, 29}, {200, 80}};
-  for (auto [x, y] : outside) {
-    Point(x, y);
-    Step();
-  }
+  for (auto [x, y] : outside) At(x, y);
   EXPECT_EQ(EventCount(12), 4) << "beyond reach";
   EXPECT_EQ(s->gui_value, 199.0f);
-}
-
-TEST_F(Gui, ARoleEndsWhenAnotherEngineIsChosen) {
-  MGE_SpritePtr b = Widget();
-  handler.AutoSpriteButton(b.get());
-  handler.AutoSpriteMovePause(b.get(), 3);  // resumes the button afterwards
-  Point(100, 100);
-  Step();
-  EXPECT_EQ(EventCount(7), 0);
-  Steps(3);
-  EXPECT_EQ(EventCount(7), 1);
-  b->engine_type = 0;
-  Point(20, 20);
-  Step();
-  Point(100, 100);
-  Step();
-  EXPECT_EQ(EventCount(7), 1);
 }

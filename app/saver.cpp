@@ -263,7 +263,7 @@ void SaverStep() {
 
 void SaverLogic() {
   float dt = FrameDelta;
-  MouseGuard(dt);
+  if (Scene.watch_mouse) MouseGuard(dt);
   Kit->ScreenFader->Update();
   Sprites().UpdateSprites();
 

@@ -35,6 +35,7 @@ struct SaverScene {
   int bubble_blend = 3;
   float bubble_rotation = 0;
   float vw = 800, vh = 500;  // the virtual screen
+  bool watch_mouse = true;   // the mouse guard; off when a screen-saver daemon decides the end
 };
 inline SaverScene Scene;
 

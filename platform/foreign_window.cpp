@@ -1,5 +1,6 @@
 // Questions about X windows of other programs that the drawing layer attaches to.
 #include "platform/graphics_internal.hpp"
+#include "platform/host.hpp"
 #include "platform/x11_glue.hpp"
 
 namespace detail {
@@ -17,3 +18,8 @@ bool ForeignWindowSize(unsigned long xid, int& width, int& height) {
 }
 
 }  // namespace detail
+
+unsigned long RootWindowId() {
+  Display* display = detail::X11QueryDisplay();
+  return display ? static_cast<unsigned long>(DefaultRootWindow(display)) : 0;
+}

@@ -8,6 +8,7 @@
 
 #include "platform/graphics_internal.hpp"
 #include "platform/renderer.hpp"
+#include "platform/x11_glue.hpp"
 
 namespace detail {
 
@@ -156,6 +157,8 @@ int OpenInTargetWindow() {
   RequestContextAttributes();
   c.window = SDL_CreateWindowFrom(reinterpret_cast<void*>(c.target_window));
   if (!c.window) return 0;
+  // The window's owner may destroy it at any moment; a request on it must not end us.
+  detail::TolerateX11Errors();
   return AttachContext(width, height, 0, 0);
 }
 

@@ -26,35 +26,35 @@ int MGE_EmitterHandler::Init(int layers) {
   return 0;
 }
 
-const MGE_EmitterListPtr& MGE_EmitterHandler::Emitters(int layer) const {
+const MGE_EmitterListPtr& MGE_EmitterHandler::GetEmitterList(int layer) const {
   static const MGE_EmitterListPtr none;
   return layer >= 1 && layer <= layerCount_ ? emitterLayers_[std::size_t(layer)] : none;
 }
 
-const MGE_EmitterSpriteListPtr& MGE_EmitterHandler::Particles(int layer) const {
+const MGE_EmitterSpriteListPtr& MGE_EmitterHandler::GetEmitterSpriteList(int layer) const {
   static const MGE_EmitterSpriteListPtr none;
   return layer >= 1 && layer <= layerCount_ ? particleLayers_[std::size_t(layer)] : none;
 }
 
 MGE_EmitterPtr MGE_EmitterHandler::GetNewEmitter(int layer, const MGE_EmitterConfig& config) {
-  const MGE_EmitterListPtr& list = Emitters(layer);
+  const MGE_EmitterListPtr& list = GetEmitterList(layer);
   if (!list) return nullptr;
   MGE_EmitterPtr e = MakeEmitter(config);
   e->onsprite = 0;
-  e->listid = Particles(layer);
+  e->listid = GetEmitterSpriteList(layer);
   e->link = list->AddLast(e);
   return e;
 }
 
-int MGE_EmitterHandler::GetEmitterCount(int layer) { return CountOf(Emitters(layer)); }
+int MGE_EmitterHandler::GetEmitterCount(int layer) { return CountOf(GetEmitterList(layer)); }
 
-int MGE_EmitterHandler::GetEmitterSpriteCount(int layer) { return CountOf(Particles(layer)); }
+int MGE_EmitterHandler::GetEmitterSpriteCount(int layer) { return CountOf(GetEmitterSpriteList(layer)); }
 
 int MGE_EmitterHandler::UpdateEmitters() {
   for (int layer = layerCount_; layer >= 1; --layer) {
-    if (MGE_EmitterListPtr emitters = Emitters(layer))
+    if (MGE_EmitterListPtr emitters = GetEmitterList(layer))
       emitters->ForEach([](MGE_Emitter& e) { e.Update(); });
-    if (MGE_EmitterSpriteListPtr particles = Particles(layer))
+    if (MGE_EmitterSpriteListPtr particles = GetEmitterSpriteList(layer))
       particles->ForEach([](MGE_EmitterSprite& p) { p.Automate(); });
   }
   return 0;
@@ -66,7 +66,7 @@ int MGE_EmitterHandler::RenderEmitters() {
 }
 
 int MGE_EmitterHandler::RenderEmitterLayer(int layer) {
-  if (MGE_EmitterSpriteListPtr particles = Particles(layer))
+  if (MGE_EmitterSpriteListPtr particles = GetEmitterSpriteList(layer))
     particles->ForEach([](MGE_EmitterSprite& p) { p.Render(); });
   return 0;
 }

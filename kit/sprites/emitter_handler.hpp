@@ -20,12 +20,12 @@ class MGE_EmitterHandler {
   int UpdateEmitters();
   int RenderEmitters();
   int RenderEmitterLayer(int layer);
+  // The layer's lists themselves; none outside the layers. They are shared so that a walk
+  // finishes its list even when Init replaces it meanwhile.
+  const MGE_EmitterListPtr& GetEmitterList(int layer) const;
+  const MGE_EmitterSpriteListPtr& GetEmitterSpriteList(int layer) const;
 
  private:
-  // Lists are shared so that a walk finishes its list even when Init replaces it meanwhile.
-  const MGE_EmitterListPtr& Emitters(int layer) const;
-  const MGE_EmitterSpriteListPtr& Particles(int layer) const;
-
   std::vector<MGE_EmitterListPtr> emitterLayers_;
   std::vector<MGE_EmitterSpriteListPtr> particleLayers_;
   int layerCount_ = 0;

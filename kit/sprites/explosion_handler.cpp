@@ -90,7 +90,7 @@ int MGE_ExplosionHandler::Init(int layers) {
   return 0;
 }
 
-const MGE_ExplosionSpriteListPtr& MGE_ExplosionHandler::Layer(int layer) const {
+const MGE_ExplosionSpriteListPtr& MGE_ExplosionHandler::GetExplosionList(int layer) const {
   static const MGE_ExplosionSpriteListPtr none;
   return layer >= 1 && layer <= layerCount_ ? layers_[std::size_t(layer)] : none;
 }
@@ -98,7 +98,7 @@ const MGE_ExplosionSpriteListPtr& MGE_ExplosionHandler::Layer(int layer) const {
 int MGE_ExplosionHandler::Explosion(int layer, int type, float x, float y, float size,
                                     float speed, float xgravity, float ygravity, int blend,
                                     int red, int green, int blue, float delay, int count) {
-  const MGE_ExplosionSpriteListPtr& list = Layer(layer);
+  const MGE_ExplosionSpriteListPtr& list = GetExplosionList(layer);
   if (!list || type < 1 || type > kMaxExplosionTypes) return 0;
   const MGE_ExplosionType& t = explosionTypes[std::size_t(type)];
   Call c{x, y, size, speed, xgravity, ygravity, blend, red, green, blue, delay};
@@ -116,7 +116,7 @@ int MGE_ExplosionHandler::Explosion(int layer, int type, float x, float y, float
 template <class F>
 void MGE_ExplosionHandler::WalkLayersDown(F&& f) {
   for (int layer = layerCount_; layer >= 1; --layer)
-    if (MGE_ExplosionSpriteListPtr list = Layer(layer)) list->ForEach(f);
+    if (MGE_ExplosionSpriteListPtr list = GetExplosionList(layer)) list->ForEach(f);
 }
 
 int MGE_ExplosionHandler::UpdateExplosions() {
@@ -138,13 +138,13 @@ int MGE_ExplosionHandler::UpdateAndRenderExplosions() {
 }
 
 int MGE_ExplosionHandler::RenderExplosionLayer(int layer) {
-  if (MGE_ExplosionSpriteListPtr list = Layer(layer))
+  if (MGE_ExplosionSpriteListPtr list = GetExplosionList(layer))
     list->ForEach([](MGE_ExplosionSprite& p) { p.Render(); });
   return 0;
 }
 
 int MGE_ExplosionHandler::UpdateAndRenderExplosionLayer(int layer) {
-  if (MGE_ExplosionSpriteListPtr list = Layer(layer))
+  if (MGE_ExplosionSpriteListPtr list = GetExplosionList(layer))
     list->ForEach([](MGE_ExplosionSprite& p) {
       p.Automate();
       p.Render();
@@ -153,7 +153,7 @@ int MGE_ExplosionHandler::UpdateAndRenderExplosionLayer(int layer) {
 }
 
 int MGE_ExplosionHandler::GetExplosionSpriteCount(int layer) {
-  const MGE_ExplosionSpriteListPtr& list = Layer(layer);
+  const MGE_ExplosionSpriteListPtr& list = GetExplosionList(layer);
   return list ? int(list->Count()) : 0;
 }
 

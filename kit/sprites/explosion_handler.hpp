@@ -25,6 +25,8 @@ class MGE_ExplosionHandler {
   int UpdateAndRenderExplosionLayer(int layer);
   int GetExplosionSpriteCount(int layer);
   int RemoveAllExplosions();
+  // The layer's list of pieces itself; none outside the layers.
+  const MGE_ExplosionSpriteListPtr& GetExplosionList(int layer) const;
   static int ConfigureExplosion(int type, int img, int srcx, int srcy, int srcwidth,
                                 int srcheight, float scale, float scaledir, float alphafadespeed,
                                 float startrot, float rotatedir, float xgravity, float ygravity,
@@ -33,7 +35,6 @@ class MGE_ExplosionHandler {
                                 float xscale, float xscaledir, float yscale, float yscaledir);
 
  private:
-  const MGE_ExplosionSpriteListPtr& Layer(int layer) const;
   template <class F>
   void WalkLayersDown(F&& f);
 

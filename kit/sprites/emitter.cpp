@@ -27,8 +27,6 @@ float Mod360(float angle) {
   return a < 0.0f ? a + 360.0f : a;
 }
 
-float Channel(float value) { return value == -1.0f ? float(Rand(30, 255)) : value; }
-
 void Place(const MGE_Emitter& e, const Owner& s, MGE_EmitterSprite& p) {
   float rx = float(Rnd(-e.xrandom, e.xrandom));
   float ry = float(Rnd(-e.yrandom, e.yrandom));
@@ -64,18 +62,16 @@ void Size(const MGE_Emitter& e, const Owner& s, MGE_EmitterSprite& p) {
 
 void Spin(const MGE_Emitter& e, const Owner& s, MGE_EmitterSprite& p) {
   float q = e.rotatedir * (1.0f + float(Rnd(0.05, 0.8)));
-  p.rot = 0.0f;
-  p.rotatingdir = 0.0f;
-  if (e.startrot == 0.0f) {
-    p.rot = float(Rand(1, 359));
-    p.rotatingdir = q * float(MGE_GameSystem::GetRndSign());
-  } else if (e.startrot == 1.0f) {
-    p.rotatingdir = q * float(MGE_GameSystem::GetRndSign());
-  } else if (e.startrot == 2.0f) {
-    p.rotatingdir = q;
-  } else if (e.startrot == 3.0f) {
+  if (e.startrot == 3.0f) {
+    detail::StartSpin(p, q, detail::SpinRule::kNone);
     p.rot = s.rot;
+    return;
   }
+  detail::StartSpin(p, q,
+                    e.startrot == 0.0f   ? detail::SpinRule::kRandomStart
+                    : e.startrot == 1.0f ? detail::SpinRule::kRandomSign
+                    : e.startrot == 2.0f ? detail::SpinRule::kAsGiven
+                                         : detail::SpinRule::kNone);
 }
 
 void Launch(const MGE_Emitter& e, const Owner& s, MGE_EmitterSprite& p) {
@@ -111,9 +107,9 @@ void Make(const MGE_Emitter& e, const Owner& s, int i, MGE_EmitterSprite& p) {
   p.alpha = 1.0f;
   p.alphafadedir = e.alphafadespeed;
   Spin(e, s, p);
-  p.red = Channel(e.red);
-  p.green = Channel(e.green);
-  p.blue = Channel(e.blue);
+  p.red = detail::ColourChannel(e.red);
+  p.green = detail::ColourChannel(e.green);
+  p.blue = detail::ColourChannel(e.blue);
   p.blend = e.blend;
   Launch(e, s, p);
   p.pausing = float(i - 1) * float(e.spawnlaunchdelay);

@@ -18,7 +18,7 @@ using MGE_EmitterSpriteListPtr = std::shared_ptr<MGE_EmitterSpriteList>;
 // The application's description of an emitter; filled once and reusable. Times and rates count
 // in delta units.
 struct MGE_EmitterConfig {
-  int img = 0;                                         // texture slot of the particle picture
+  int img = 0;                                          // texture slot of the particle picture
   int srcx = 0, srcy = 0, srcwidth = 0, srcheight = 0;  // its first cell
   int frames = 0;  // cells side by side, srcwidth apart; each particle picks one
   float scale = 0, scaledir = 0;
@@ -48,7 +48,7 @@ struct MGE_EmitterConfig {
 
 // One live emitter: the configuration it was made from plus its running state.
 struct MGE_Emitter : MGE_EmitterConfig {
-  float xdir = 0, ydir = 0;  // not used
+  float xdir = 0, ydir = 0;    // not used
   float frequencycounter = 0;  // countdown to the next burst
   std::weak_ptr<MGE_EmitterList::Node> link;
   int enabled = 0;  // bursts are made only while not 0

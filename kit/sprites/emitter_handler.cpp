@@ -48,7 +48,9 @@ MGE_EmitterPtr MGE_EmitterHandler::GetNewEmitter(int layer, const MGE_EmitterCon
 
 int MGE_EmitterHandler::GetEmitterCount(int layer) { return CountOf(GetEmitterList(layer)); }
 
-int MGE_EmitterHandler::GetEmitterSpriteCount(int layer) { return CountOf(GetEmitterSpriteList(layer)); }
+int MGE_EmitterHandler::GetEmitterSpriteCount(int layer) {
+  return CountOf(GetEmitterSpriteList(layer));
+}
 
 int MGE_EmitterHandler::UpdateEmitters() {
   for (int layer = layerCount_; layer >= 1; --layer) {

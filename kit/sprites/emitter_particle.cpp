@@ -4,8 +4,21 @@
 #include "kit/texture_handler.hpp"
 #include "kit/truncate.hpp"
 #include "platform/graphics.hpp"
+#include "platform/random.hpp"
 
 namespace detail {
+
+void StartSpin(Particle& p, float spin, SpinRule rule) {
+  p.rot = rule == SpinRule::kRandomStart ? float(Rand(1, 359)) : 0.0f;
+  switch (rule) {
+    case SpinRule::kRandomStart:
+    case SpinRule::kRandomSign: p.rotatingdir = spin * float(MGE_GameSystem::GetRndSign()); break;
+    case SpinRule::kAsGiven: p.rotatingdir = spin; break;
+    case SpinRule::kNone: p.rotatingdir = 0.0f; break;
+  }
+}
+
+float ColourChannel(float value) { return value == -1.0f ? float(Rand(30, 255)) : value; }
 
 void DrawParticle(const Particle& p, float px, float py) {
   if (p.pausing != 0.0f) return;

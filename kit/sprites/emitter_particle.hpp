@@ -47,6 +47,14 @@ inline void ParticleStep(Particle& p, float d) {
 // Faded out. A NaN alpha counts as faded: such a particle could never be seen or end.
 inline bool ParticleFaded(const Particle& p) { return !(p.alpha >= 0.0f); }
 
+// How a new particle starts turning: at a random angle 1..359 with a random spin sign, upright
+// with a random spin sign, upright spinning as given, or not at all.
+enum class SpinRule { kRandomStart, kRandomSign, kAsGiven, kNone };
+void StartSpin(Particle& p, float spin, SpinRule rule);
+
+// A colour channel of a new particle: the value, or a random whole 30..255 for -1.
+float ColourChannel(float value);
+
 // Draws the particle's picture centred on (px, py), at its own angle (not through the sprite
 // rotation table). Nothing while it waits out its launch delay.
 void DrawParticle(const Particle& p, float px, float py);

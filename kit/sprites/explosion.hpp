@@ -13,7 +13,7 @@ using MGE_ExplosionSpriteListPtr = std::shared_ptr<MGE_ExplosionSpriteList>;
 
 // One explosion type. Rates count per delta unit.
 struct MGE_ExplosionType {
-  int img = 0;                                         // texture slot of the piece picture
+  int img = 0;                                          // texture slot of the piece picture
   int srcx = 0, srcy = 0, srcwidth = 0, srcheight = 0;  // its first cell
   float scale = 0, scaledir = 0;
   float xscale = 0, xscaledir = 0, yscale = 0, yscaledir = 0;
@@ -23,10 +23,10 @@ struct MGE_ExplosionType {
   float startrot = 0;
   float rotatedir = 0;
   float xgravity = 0, ygravity = 0;
-  float xdir = 0, ydir = 0;               // launch velocity of styles other than 2 and 3
+  float xdir = 0, ydir = 0;                // launch velocity of styles other than 2 and 3
   float velocitymin = 0, velocitymax = 0;  // launch speed of styles 2 and 3
-  int spawns = 0;                         // pieces when the call does not say
-  int spawnlaunchdelay = 0;               // piece i waits (i - 1) times this
+  int spawns = 0;                          // pieces when the call does not say
+  int spawnlaunchdelay = 0;                // piece i waits (i - 1) times this
   // 2 random direction, 3 along the piece's start rotation, 4 scattered around the point with
   // the fixed velocity; others the fixed velocity.
   int style = 0;

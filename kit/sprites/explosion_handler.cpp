@@ -17,20 +17,13 @@ struct Call {
   float delay;
 };
 
-float Channel(int value) { return float(value == -1 ? Rand(30, 255) : value); }
-
 void Spin(const MGE_ExplosionType& t, const Call& c, MGE_ExplosionSprite& p) {
   float q = c.speed * t.rotatedir * (1.0f + float(Rnd(0.05, 0.8)));
-  p.rot = 0.0f;
-  p.rotatingdir = 0.0f;
-  if (t.startrot == 0.0f) {
-    p.rot = float(Rand(1, 359));
-    p.rotatingdir = q * float(MGE_GameSystem::GetRndSign());
-  } else if (t.startrot == -1.0f) {
-    p.rotatingdir = q * float(MGE_GameSystem::GetRndSign());
-  } else if (t.startrot == -2.0f) {
-    p.rotatingdir = q;
-  }
+  detail::StartSpin(p, q,
+                    t.startrot == 0.0f    ? detail::SpinRule::kRandomStart
+                    : t.startrot == -1.0f ? detail::SpinRule::kRandomSign
+                    : t.startrot == -2.0f ? detail::SpinRule::kAsGiven
+                                          : detail::SpinRule::kNone);
 }
 
 void Launch(const MGE_ExplosionType& t, const Call& c, MGE_ExplosionSprite& p) {
@@ -69,9 +62,9 @@ void Throw(const MGE_ExplosionType& t, const Call& c, int i, MGE_ExplosionSprite
   p.alpha = 1.0f;
   p.alphafadedir = c.speed * t.alphafadespeed;
   Spin(t, c, p);
-  p.red = Channel(c.red);
-  p.green = Channel(c.green);
-  p.blue = Channel(c.blue);
+  p.red = detail::ColourChannel(float(c.red));
+  p.green = detail::ColourChannel(float(c.green));
+  p.blue = detail::ColourChannel(float(c.blue));
   p.blend = c.blend;
   Launch(t, c, p);
   p.pausing = float(t.spawnlaunchdelay) * float(i - 1) + c.delay;

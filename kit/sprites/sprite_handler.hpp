@@ -9,6 +9,7 @@
 // reference to are passed shared.
 #include <string>
 
+#include "kit/sprites/emitter.hpp"
 #include "kit/sprites/sprite.hpp"
 #include "kit/sprites/sprite_anims.hpp"
 
@@ -145,6 +146,17 @@ class MGE_SpriteHandler {
   // along it and 12 is raised; gui_value runs from 0 to trackwidth - 1.
   int AutoSpriteSlider(MGE_Sprite* sprite, float trackx, float tracky, float trackwidth,
                        float trackheight, float value);
+
+  // --- Sprite emitters ---------------------------------------------------------------------
+
+  // A new emitter on the sprite, copied from config with its scale times the sprite's; the
+  // sprite's particles are then drawn over its body. None without a sprite.
+  MGE_EmitterPtr GetNewSpriteEmitter(MGE_Sprite* sprite, const MGE_EmitterConfig& config);
+  int SetSpriteEmitterOnTop(MGE_Sprite* sprite);
+  int SetSpriteEmitterOnBottom(MGE_Sprite* sprite);
+  // Emitters, and particles, of all the layer's sprites together.
+  int GetSpriteEmitterCount(int layer);
+  int GetSpriteEmitterSpriteCount(int layer);
 
   // --- Value behaviours ---------------------------------------------------------------------
 

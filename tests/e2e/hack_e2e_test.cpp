@@ -165,7 +165,7 @@ TEST_F(HackE2E, TheXscreensaverDaemonRunsOurSaver) {
     if (running && shot && Analyse(*shot).distinct_colours > 60) break;
   }
   system((command + "-exit >/dev/null 2>&1").c_str());
-  SleepMs(1500);
+  for (int waited = 0; waited < 5000 && system(ours.c_str()) == 0; waited += 250) SleepMs(250);
   EXPECT_TRUE(running) << testsupport::ReadFile(dir.str() + "/daemon.log");
   ASSERT_TRUE(shot);
   EXPECT_GT(Analyse(*shot).distinct_colours, 60) << "the daemon's window shows no bubbles";

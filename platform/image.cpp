@@ -217,9 +217,7 @@ void ImageTile(const ImagePtr& image, float x, float y, int frame) {
   }
   const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
   float xy[8] = {vx, vy, vx + vw, vy, vx + vw, vy + vh, vx, vy + vh};
-  detail::RendererSetTexture(f->texture_);
-  detail::RendererSetBlend(s.blend_mode);
-  detail::RendererQuad(xy, uv, detail::CurrentColor());
+  detail::RendererTile(f->texture_, s.blend_mode, xy, uv, detail::CurrentColor());
 }
 
 // --- pixmaps ---------------------------------------------------------------------------------

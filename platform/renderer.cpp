@@ -39,6 +39,47 @@ void main() {
 }
 )";
 
+// Two tiled layers in one pass: an opaque back layer and an alpha-blended front layer over it,
+// as the two separate draws would give, with one rasterisation instead of two.
+const char* kPairVertexShader = R"(#version 330 core
+layout(location = 0) in vec2 a_pos;
+layout(location = 1) in vec4 a_uv;
+layout(location = 2) in vec4 a_color;
+uniform vec2 u_scale;
+out vec4 v_uv;
+out vec4 v_color;
+void main() {
+  gl_Position = vec4(a_pos.x * u_scale.x - 1.0, 1.0 - a_pos.y * u_scale.y, 0.0, 1.0);
+  v_uv = a_uv;
+  v_color = a_color;
+}
+)";
+
+const char* kPairFragmentShader = R"(#version 330 core
+in vec4 v_uv;
+in vec4 v_color;
+uniform sampler2D u_back;
+uniform sampler2D u_front;
+out vec4 o_color;
+void main() {
+  vec3 back = texture(u_back, v_uv.xy).rgb;
+  vec4 front = texture(u_front, v_uv.zw) * v_color;
+  o_color = vec4(mix(back, front.rgb, front.a), 1.0);
+}
+)";
+
+struct PairVertex {
+  float x, y, u0, v0, u1, v1;
+  std::uint32_t rgba;
+};
+
+// A solid full-white tile held back in case an alpha-blended tile of the same quad follows.
+struct PendingTile {
+  bool held = false;
+  unsigned texture = 0;
+  float xy[8], uv[8];
+};
+
 struct Renderer {
   bool ready = false;
   unsigned generation = 0;
@@ -50,6 +91,9 @@ struct Renderer {
   unsigned gpu_texture = ~0u;
   int blend = -1;
   int gpu_blend = -1;
+  GLuint pair_program = 0, pair_vao = 0, pair_vbo = 0;
+  GLint pair_u_scale = -1;
+  PendingTile pending;
   int clip[4] = {0, 0, 0, 0};
   bool clip_on = false;
   float proj_w = 1.0f, proj_h = 1.0f;
@@ -110,22 +154,53 @@ void ApplyClip() {
 
 void ApplyProjection() { glUniform2f(g.u_scale, 2.0f / g.proj_w, 2.0f / g.proj_h); }
 
+GLuint Link(const char* vertex, const char* fragment) {
+  GLuint vs = Compile(GL_VERTEX_SHADER, vertex);
+  GLuint fs = Compile(GL_FRAGMENT_SHADER, fragment);
+  GLuint program = 0;
+  if (vs && fs) {
+    program = glCreateProgram();
+    glAttachShader(program, vs);
+    glAttachShader(program, fs);
+    glLinkProgram(program);
+    GLint ok = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    if (!ok) {
+      glDeleteProgram(program);
+      program = 0;
+    }
+  }
+  if (vs) glDeleteShader(vs);
+  if (fs) glDeleteShader(fs);
+  return program;
+}
+
+bool InitPairProgram() {
+  g.pair_program = Link(kPairVertexShader, kPairFragmentShader);
+  if (!g.pair_program) return false;
+  glUseProgram(g.pair_program);
+  g.pair_u_scale = glGetUniformLocation(g.pair_program, "u_scale");
+  glUniform1i(glGetUniformLocation(g.pair_program, "u_back"), 0);
+  glUniform1i(glGetUniformLocation(g.pair_program, "u_front"), 1);
+  glGenVertexArrays(1, &g.pair_vao);
+  glBindVertexArray(g.pair_vao);
+  glGenBuffers(1, &g.pair_vbo);
+  glBindBuffer(GL_ARRAY_BUFFER, g.pair_vbo);
+  glBufferData(GL_ARRAY_BUFFER, sizeof(PairVertex) * 4, nullptr, GL_STREAM_DRAW);
+  auto stride = GLsizei(sizeof(PairVertex));
+  glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, (void*)offsetof(PairVertex, x));
+  glVertexAttribPointer(1, 4, GL_FLOAT, GL_FALSE, stride, (void*)offsetof(PairVertex, u0));
+  glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, (void*)offsetof(PairVertex, rgba));
+  for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
+  return true;
+}
+
 }  // namespace
 
 bool RendererInit() {
   RendererShutdown();
-  GLuint vs = Compile(GL_VERTEX_SHADER, kVertexShader);
-  GLuint fs = Compile(GL_FRAGMENT_SHADER, kFragmentShader);
-  if (!vs || !fs) return false;
-  g.program = glCreateProgram();
-  glAttachShader(g.program, vs);
-  glAttachShader(g.program, fs);
-  glLinkProgram(g.program);
-  glDeleteShader(vs);
-  glDeleteShader(fs);
-  GLint ok = 0;
-  glGetProgramiv(g.program, GL_LINK_STATUS, &ok);
-  if (!ok) return false;
+  g.program = Link(kVertexShader, kFragmentShader);
+  if (!g.program || !InitPairProgram()) return false;
   glUseProgram(g.program);
   g.u_scale = glGetUniformLocation(g.program, "u_scale");
   g.u_alpha_test = glGetUniformLocation(g.program, "u_alpha_test");
@@ -176,6 +251,7 @@ bool RendererInit() {
   g.gpu_blend = -1;
   g.texture = 0;
   g.blend = MASKBLEND;
+  g.pending.held = false;
   g.current = g.last = RenderStats{};
   ApplyProjection();
   ApplyClip();
@@ -189,6 +265,10 @@ void RendererShutdown() {
   glDeleteBuffers(1, &g.ibo);
   glDeleteVertexArrays(1, &g.vao);
   glDeleteProgram(g.program);
+  glDeleteBuffers(1, &g.pair_vbo);
+  glDeleteVertexArrays(1, &g.pair_vao);
+  glDeleteProgram(g.pair_program);
+  g.pending.held = false;
   g.vertices.clear();
   g.ready = false;
   ++g.generation;  // textures of the old context are gone with it
@@ -197,7 +277,35 @@ void RendererShutdown() {
 bool RendererReady() { return g.ready; }
 unsigned RendererGeneration() { return g.generation; }
 
+namespace {
+void FlushBatch();
+
+// Draws a held tile as the ordinary quad it is, keeping the texture and blend that the caller
+// has chosen for what comes next.
+void EmitPendingTile() {
+  if (!g.pending.held) return;
+  g.pending.held = false;
+  unsigned texture = g.texture;
+  int blend = g.blend;
+  g.texture = g.pending.texture;
+  g.blend = SOLIDBLEND;
+  g.current.quads++;
+  for (int i = 0; i < 4; ++i)
+    g.vertices.push_back(Vertex{g.pending.xy[i * 2], g.pending.xy[i * 2 + 1], g.pending.uv[i * 2],
+                                g.pending.uv[i * 2 + 1], 0xFFFFFFFFu});
+  FlushBatch();
+  g.texture = texture;
+  g.blend = blend;
+}
+}  // namespace
+
 void RendererFlush() {
+  EmitPendingTile();
+  FlushBatch();
+}
+
+namespace {
+void FlushBatch() {
   if (!g.ready || g.vertices.empty()) return;
   if (g.gpu_texture != g.texture) {
     glBindTexture(GL_TEXTURE_2D, g.texture ? g.texture : g.white);
@@ -214,6 +322,55 @@ void RendererFlush() {
   glDrawElements(GL_TRIANGLES, quads * 6, GL_UNSIGNED_INT, nullptr);
   g.current.draw_calls++;
   g.vertices.clear();
+}
+
+void DrawTilePair(unsigned front, const float uv[8], std::uint32_t rgba) {
+  PairVertex v[4];
+  for (int i = 0; i < 4; ++i)
+    v[i] = {g.pending.xy[i * 2], g.pending.xy[i * 2 + 1], g.pending.uv[i * 2],
+            g.pending.uv[i * 2 + 1], uv[i * 2], uv[i * 2 + 1], rgba};
+  g.pending.held = false;
+  glUseProgram(g.pair_program);
+  glUniform2f(g.pair_u_scale, 2.0f / g.proj_w, 2.0f / g.proj_h);
+  glBindVertexArray(g.pair_vao);
+  glBindBuffer(GL_ARRAY_BUFFER, g.pair_vbo);
+  glBufferData(GL_ARRAY_BUFFER, sizeof v, v, GL_STREAM_DRAW);
+  glActiveTexture(GL_TEXTURE1);
+  glBindTexture(GL_TEXTURE_2D, front);
+  glActiveTexture(GL_TEXTURE0);
+  glBindTexture(GL_TEXTURE_2D, g.pending.texture);
+  glDisable(GL_BLEND);
+  glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
+  g.current.draw_calls++;
+  g.current.quads += 2;
+  // Back to the batch's own objects; its texture and blend are set again when next used.
+  glUseProgram(g.program);
+  glBindVertexArray(g.vao);
+  glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
+  g.gpu_texture = ~0u;
+  g.gpu_blend = -1;
+}
+}  // namespace
+
+void RendererTile(unsigned texture, int blend, const float xy[8], const float uv[8],
+                  std::uint32_t rgba) {
+  if (!g.ready) return;
+  bool same_quad = g.pending.held && std::equal(xy, xy + 8, g.pending.xy);
+  if (same_quad && blend == ALPHABLEND) {
+    DrawTilePair(texture, uv, rgba);
+    return;
+  }
+  if (blend == SOLIDBLEND && rgba == 0xFFFFFFFFu) {
+    RendererFlush();
+    g.pending.held = true;
+    g.pending.texture = texture;
+    std::copy(xy, xy + 8, g.pending.xy);
+    std::copy(uv, uv + 8, g.pending.uv);
+    return;
+  }
+  RendererSetTexture(texture);
+  RendererSetBlend(blend);
+  RendererQuad(xy, uv, rgba);
 }
 
 void RendererResume() {
@@ -233,19 +390,20 @@ void RendererCountStateChange() { g.current.state_changes++; }
 
 void RendererSetTexture(unsigned texture) {
   if (texture == g.texture) return;
-  RendererFlush();
+  FlushBatch();  // a held tile waits: it may still pair with the next tile
   g.texture = texture;
   g.current.state_changes++;
 }
 
 void RendererSetBlend(int mode) {
   if (mode == g.blend) return;
-  RendererFlush();
+  FlushBatch();
   g.blend = mode;
   g.current.state_changes++;
 }
 
 void RendererSetClip(int x, int y, int w, int h, bool enabled) {
+  EmitPendingTile();
   if (enabled == g.clip_on &&
       (!enabled || (x == g.clip[0] && y == g.clip[1] && w == g.clip[2] && h == g.clip[3])))
     return;
@@ -260,6 +418,7 @@ void RendererSetClip(int x, int y, int w, int h, bool enabled) {
 }
 
 void RendererSetProjection(float width, float height) {
+  EmitPendingTile();
   if (!(width > 0.0f) || !(height > 0.0f)) return;
   if (width == g.proj_w && height == g.proj_h) return;
   RendererFlush();
@@ -280,6 +439,7 @@ void RendererSetBackBuffer(int width, int height) {
 
 void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba) {
   if (!g.ready) return;
+  EmitPendingTile();
   if (g.vertices.size() >= std::size_t(kMaxQuads) * 4) RendererFlush();
   for (int i = 0; i < 4; ++i)
     g.vertices.push_back(Vertex{xy[i * 2], xy[i * 2 + 1], uv[i * 2], uv[i * 2 + 1], rgba});
@@ -316,8 +476,9 @@ void SetFilters(bool filtered, bool mipmapped) {
 }
 
 void BindForChange(unsigned texture) {
-  // The pending batch may still sample this texture as it was.
-  RendererFlush();
+  // The pending batch, or a held tile, may still sample this texture as it was.
+  if (g.pending.held && g.pending.texture == texture) EmitPendingTile();
+  FlushBatch();
   glBindTexture(GL_TEXTURE_2D, texture);
   g.gpu_texture = texture;
 }
@@ -353,6 +514,7 @@ void SetTextureRepeat(unsigned texture, bool repeat) {
 
 void DeleteTexture(unsigned texture) {
   if (!g.ready || !texture) return;
+  if (g.pending.held && g.pending.texture == texture) EmitPendingTile();
   if (g.texture == texture) {
     RendererFlush();
     g.texture = 0;

@@ -28,6 +28,11 @@ void RendererSetBackBuffer(int width, int height);
 
 // Appends one quad: corners in drawing order (top-left, top-right, bottom-right, bottom-left).
 void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba);
+// A full-viewport tile quad. A solid white one is held back: when the next thing drawn is an
+// alpha-blended tile of the same quad, the two go out as one pass (the background of a tiled
+// scene); anything else draws the held tile first, unchanged.
+void RendererTile(unsigned texture, int blend, const float xy[8], const float uv[8],
+                  std::uint32_t rgba);
 // Appends a triangle (as a quad with one corner repeated).
 void RendererTriangle(const float xy[6], std::uint32_t rgba);
 

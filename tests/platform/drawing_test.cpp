@@ -324,3 +324,57 @@ TEST_F(DrawingTest, AnimationStripsSplitIntoFramesAndStretchToARectangle) {
   EXPECT_EQ(Pixel(70, 70), 0xFF0000FFu);
   EXPECT_EQ(Pixel(71, 70), 0xFF000000u);
 }
+
+namespace {
+ImagePtr FlatTile(std::uint32_t argb) {
+  auto pixmap = std::make_shared<TPixmap>(16, 16);
+  pixmap->Clear(argb);
+  return ImageFromPixmap(pixmap, 0);
+}
+}  // namespace
+
+TEST_F(DrawingTest, ASolidTileAndAnAlphaTileOverItDrawInOnePassWithTheSameResult) {
+  ImagePtr back = FlatTile(0xFF6496C8);   // (100, 150, 200)
+  ImagePtr front = FlatTile(0x80FF0000);  // red at alpha 128
+  Flip(0);
+  SetBlend(SOLIDBLEND);
+  ImageTile(back, 3, 5);
+  SetBlend(ALPHABLEND);
+  SetColor(255, 255, 255);
+  ImageTile(front, 7, 1);
+  std::uint32_t fused = Pixel(40, 40);
+  Flip(0);
+  EXPECT_EQ(LastFrameStats().draw_calls, 1);
+  EXPECT_EQ(LastFrameStats().quads, 2);
+  EXPECT_NEAR(Red(fused), 100 + (255 - 100) * 128 / 255, 2);
+  EXPECT_NEAR(Green(fused), 150 - 150 * 128 / 255, 2);
+  EXPECT_NEAR(Blue(fused), 200 - 200 * 128 / 255, 2);
+
+  // The same two draws kept apart by a state change in between give the same picture.
+  SetBlend(SOLIDBLEND);
+  ImageTile(back, 3, 5);
+  SetViewport(0, 0, kWidth - 1, kHeight);
+  SetBlend(ALPHABLEND);
+  ImageTile(front, 7, 1);
+  std::uint32_t separate = Pixel(40, 40);
+  SetViewport(0, 0, kWidth, kHeight);
+  EXPECT_NEAR(Red(separate), Red(fused), 1);
+  EXPECT_NEAR(Green(separate), Green(fused), 1);
+  EXPECT_NEAR(Blue(separate), Blue(fused), 1);
+}
+
+TEST_F(DrawingTest, AHeldTileIsDrawnBeforeWhateverFollowsIt) {
+  ImagePtr back = FlatTile(0xFF0000FF);
+  SetBlend(SOLIDBLEND);
+  ImageTile(back, 0, 0);
+  SetColor(255, 0, 0);
+  DrawRect(0, 0, 10, 10);  // over the tile, not under it
+  EXPECT_EQ(Pixel(5, 5), 0xFFFF0000u);
+  EXPECT_EQ(Pixel(50, 50), 0xFF0000FFu);
+  SetColor(255, 255, 255);
+  Flip(0);
+  ImageTile(back, 0, 0);
+  Flip(0);  // a tile held at the end of the frame is shown too
+  EXPECT_EQ(LastFrameStats().quads, 1);
+  EXPECT_EQ(LastFrameStats().draw_calls, 1);
+}

@@ -49,7 +49,9 @@ void Stars(Canvas& c) {
         stars, art::Around(x, y, size * 4, size * 4),
         [&](float px, float py) {
           float d = std::hypot(px - x, py - y);
-          float a = std::exp(-d * d / (size * size)) + 0.25f * std::exp(-d / (size * 2.5f));
+          float reach = size * 4.0f;  // the halo fades out before the painted box ends
+          float a = (std::exp(-d * d / (size * size)) + 0.25f * std::exp(-d / (size * 2.5f))) *
+                    art::Smoothstep(reach, reach * 0.6f, d);
           return art::Paint(tint, art::Clamp01(a * bright));
         },
         true);
@@ -78,7 +80,7 @@ Rgba Floor(float u, float v) {
 
 // Overlapping fish scales: of the scales over a point, the lowest row lies on top.
 Rgba Scales(float u, float v) {
-  const int n = 4;                 // scales across; rows are half a scale apart
+  const int n = 4;  // scales across; rows are half a scale apart
   const float r = 0.62f / n, dy = 0.5f / n;
   float top = -1e9f, shade = 0.0f;
   for (int row = -2; row <= 2 * n + 1; ++row)
@@ -101,8 +103,8 @@ Rgba Grid(float u, float v) {
     return std::exp(-d * d * 900.0f) + 0.35f * std::exp(-d * d * 60.0f);
   };
   float a = art::Clamp01(line(u) + line(v));
-  return art::Paint(art::Mix(Hex(0x29d6ff), Hex(0xff4fd8), 0.5f + 0.5f * std::sin(kTwoPi * (u + v))),
-                    a);
+  return art::Paint(
+      art::Mix(Hex(0x29d6ff), Hex(0xff4fd8), 0.5f + 0.5f * std::sin(kTwoPi * (u + v))), a);
 }
 
 // Bands woven over and under each other.

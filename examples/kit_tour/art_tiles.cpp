@@ -24,9 +24,9 @@ Canvas ShadeCell(const std::function<Rgb(float, float)>& colour, int across = 1,
   Canvas c(kTile * across, kTile * down);
   for (int y = 0; y < c.height(); ++y)
     for (int x = 0; x < c.width(); ++x)
-      c.at(x, y) = art::Paint(colour((float(x) + 0.5f) / float(c.width()),
-                                     (float(y) + 0.5f) / float(c.height())),
-                              1.0f);
+      c.at(x, y) = art::Paint(
+          colour((float(x) + 0.5f) / float(c.width()), (float(y) + 0.5f) / float(c.height())),
+          1.0f);
   return c;
 }
 
@@ -58,15 +58,18 @@ Canvas Flowers() {
   const Rgb petals[] = {Hex(0xffffff), Hex(0xffd34a), Hex(0xff8fc8), Hex(0xb58cff)};
   art::Rng rng(77);
   for (int i = 0; i < 4; ++i) {
-    float cx = 6 + float(i % 2) * 16 + rng.Range(-2, 3), cy = 7 + float(i / 2) * 16 + rng.Range(-2, 3);
+    float cx = 6 + float(i % 2) * 16 + rng.Range(-2, 3),
+          cy = 7 + float(i / 2) * 16 + rng.Range(-2, 3);
     for (int k = 0; k < 5; ++k) {
       float a = kTwoPi * float(k) / 5.0f;
       float px = cx + 2.6f * std::cos(a), py = cy + 2.6f * std::sin(a);
-      Fill(c, art::Around(px, py, 2, 2),
-           [&](float x, float y) { return art::SdCircle(x, y, px, py, 1.8f); }, petals[i]);
+      Fill(
+          c, art::Around(px, py, 2, 2),
+          [&](float x, float y) { return art::SdCircle(x, y, px, py, 1.8f); }, petals[i]);
     }
-    Fill(c, art::Around(cx, cy, 2, 2),
-         [&](float x, float y) { return art::SdCircle(x, y, cx, cy, 1.4f); }, Hex(0xf2a100));
+    Fill(
+        c, art::Around(cx, cy, 2, 2),
+        [&](float x, float y) { return art::SdCircle(x, y, cx, cy, 1.4f); }, Hex(0xf2a100));
   }
   return c;
 }
@@ -76,11 +79,13 @@ Canvas PathTile() {
   art::Rng rng(12);
   for (int i = 0; i < 7; ++i) {
     float x = rng.Range(4, 28), y = rng.Range(4, 28), r = rng.Range(1.2f, 2.4f);
-    Fill(c, art::Around(x, y, r, r), [&](float px, float py) { return art::SdCircle(px, py, x, y, r); },
-         Hex(0x7d6a58));
-    Fill(c, art::Around(x, y, r, r),
-         [&](float px, float py) { return art::SdCircle(px, py, x - 0.5f, y - 0.6f, r * 0.45f); },
-         Hex(0xcdbfae));
+    Fill(
+        c, art::Around(x, y, r, r),
+        [&](float px, float py) { return art::SdCircle(px, py, x, y, r); }, Hex(0x7d6a58));
+    Fill(
+        c, art::Around(x, y, r, r),
+        [&](float px, float py) { return art::SdCircle(px, py, x - 0.5f, y - 0.6f, r * 0.45f); },
+        Hex(0xcdbfae));
   }
   return c;
 }
@@ -132,15 +137,17 @@ Canvas Bush() {
     for (auto& b : blobs) d = std::min(d, art::SdCircle(x, y, b[0], b[1], b[2]));
     return d;
   };
-  Fill(c, paint::All(c), [&](float x, float y) { return sdf(x, y) - 1.0f; }, Hex(0x163d1a));
+  Fill(
+      c, paint::All(c), [&](float x, float y) { return sdf(x, y) - 1.0f; }, Hex(0x163d1a));
   art::FillShape(c, paint::All(c), sdf, [](float x, float y) {
     float light = art::Clamp01(1.0f - std::hypot(x - 11, y - 7) / 24.0f);
     float n = art::HashUnit(std::uint32_t(x), std::uint32_t(y), 3);
     return art::Paint(art::Mix(Hex(0x2b6b2a), Hex(0x7fc25a), light) * (0.85f + 0.25f * n), 1.0f);
   });
   for (auto [x, y] : {std::pair{12.0f, 18.0f}, {20.0f, 14.0f}, {17.0f, 22.0f}})
-    Fill(c, art::Around(x, y, 2, 2),
-         [&](float px, float py) { return art::SdCircle(px, py, x, y, 1.4f); }, Hex(0xe0304a));
+    Fill(
+        c, art::Around(x, y, 2, 2),
+        [&](float px, float py) { return art::SdCircle(px, py, x, y, 1.4f); }, Hex(0xe0304a));
   return c;
 }
 
@@ -159,8 +166,9 @@ Canvas Gem(Rgb tint) {
     float k = upper ? (left ? 1.45f : 1.1f) : (left ? 0.8f : 0.55f);
     return art::Paint(art::Mix(tint * k, Hex(0xffffff), upper && left ? 0.25f : 0.0f), 1.0f);
   });
-  Fill(c, art::Around(12, 10, 2, 2), [](float x, float y) { return art::SdCircle(x, y, 12, 10, 1.3f); },
-       Hex(0xffffff));
+  Fill(
+      c, art::Around(12, 10, 2, 2),
+      [](float x, float y) { return art::SdCircle(x, y, 12, 10, 1.3f); }, Hex(0xffffff));
   return c;
 }
 
@@ -174,50 +182,58 @@ Canvas Crate() {
     return art::Paint(Hex(0xc08a4b) * (plank * grain), 1.0f);
   });
   for (auto [ax, ay, bx, by] : {std::array{6.f, 6.f, 26.f, 26.f}, std::array{26.f, 6.f, 6.f, 26.f}})
-    Fill(c, paint::All(c),
-         [&](float x, float y) { return art::SdSegment(x, y, ax, ay, bx, by, 1.6f); }, Hex(0x7a5128));
+    Fill(
+        c, paint::All(c),
+        [&](float x, float y) { return art::SdSegment(x, y, ax, ay, bx, by, 1.6f); },
+        Hex(0x7a5128));
   return c;
 }
 
 Canvas Lamp() {
   Canvas c(kTile, kTile);
-  art::SoftShape(c, paint::All(c), [](float x, float y) { return art::SdCircle(x, y, 16, 9, 8); },
-                 art::Paint(Hex(0xffe7a0), 0.8f), 3.0f);
-  Outlined(c, paint::All(c), [](float x, float y) { return art::SdSegment(x, y, 16, 12, 16, 28, 1.5f); },
-           Hex(0x4a4a55));
-  Outlined(c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 16, 28, 5, 2, 1); },
-           Hex(0x4a4a55));
-  Fill(c, paint::All(c), [](float x, float y) { return art::SdCircle(x, y, 16, 9, 4.5f); },
-       Hex(0xfff6d0));
+  art::SoftShape(
+      c, paint::All(c), [](float x, float y) { return art::SdCircle(x, y, 16, 9, 8); },
+      art::Paint(Hex(0xffe7a0), 0.8f), 3.0f);
+  Outlined(
+      c, paint::All(c), [](float x, float y) { return art::SdSegment(x, y, 16, 12, 16, 28, 1.5f); },
+      Hex(0x4a4a55));
+  Outlined(
+      c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 16, 28, 5, 2, 1); },
+      Hex(0x4a4a55));
+  Fill(
+      c, paint::All(c), [](float x, float y) { return art::SdCircle(x, y, 16, 9, 4.5f); },
+      Hex(0xfff6d0));
   return c;
 }
 
 Canvas Mushroom() {
   Canvas c(kTile, kTile);
-  Outlined(c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 16, 23, 4, 5, 2); },
-           Hex(0xf1e6d0));
-  auto cap = [](float x, float y) {
-    return std::max(art::SdCircle(x, y, 16, 18, 11), y - 18.0f);
-  };
+  Outlined(
+      c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 16, 23, 4, 5, 2); },
+      Hex(0xf1e6d0));
+  auto cap = [](float x, float y) { return std::max(art::SdCircle(x, y, 16, 18, 11), y - 18.0f); };
   Outlined(c, paint::All(c), cap, Hex(0xd8342c));
   for (auto [x, y, r] : {std::array{11.f, 13.f, 2.2f}, {19.f, 11.f, 2.6f}, {22.f, 16.f, 1.6f}})
-    Fill(c, art::Around(x, y, r, r), [&](float px, float py) { return art::SdCircle(px, py, x, y, r); },
-         Hex(0xfff4e8));
+    Fill(
+        c, art::Around(x, y, r, r),
+        [&](float px, float py) { return art::SdCircle(px, py, x, y, r); }, Hex(0xfff4e8));
   return c;
 }
 
 // A broad tree over two by two cells: trunk, shadowed crown, leaf speckles.
 Canvas Tree() {
   Canvas c(2 * kTile, 2 * kTile);
-  Outlined(c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 32, 50, 5, 11, 2); },
-           Hex(0x7a4b26));
+  Outlined(
+      c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 32, 50, 5, 11, 2); },
+      Hex(0x7a4b26));
   const float blobs[][3] = {{32, 24, 18}, {18, 30, 12}, {46, 30, 12}, {24, 14, 11}, {40, 14, 11}};
   auto crown = [&](float x, float y) {
     float d = 1e9f;
     for (auto& b : blobs) d = std::min(d, art::SdCircle(x, y, b[0], b[1], b[2]));
     return d;
   };
-  Fill(c, paint::All(c), [&](float x, float y) { return crown(x, y) - 1.2f; }, Hex(0x123a1a));
+  Fill(
+      c, paint::All(c), [&](float x, float y) { return crown(x, y) - 1.2f; }, Hex(0x123a1a));
   art::FillShape(c, paint::All(c), crown, [](float x, float y) {
     float light = art::Clamp01(1.1f - std::hypot(x - 22, y - 8) / 40.0f);
     float n = art::Perlin(x / 5.0f, y / 5.0f, 64, 8) * 0.5f + 0.5f;
@@ -242,28 +258,34 @@ Canvas Boulder() {
     float n = art::Perlin(x / 6.0f, y / 6.0f, 64, 17) * 0.5f + 0.5f;
     Rgb stone = art::Mix(Hex(0x585b63), Hex(0xc3c6cc), light);
     Rgb moss = Hex(0x5f8d3a);
-    return art::Paint(art::Mix(stone, moss, art::Smoothstep(0.62f, 0.75f, n) * (y > 40 ? 0.8f : 0.3f)),
-                      1.0f);
+    return art::Paint(
+        art::Mix(stone, moss, art::Smoothstep(0.62f, 0.75f, n) * (y > 40 ? 0.8f : 0.3f)), 1.0f);
   });
   for (auto [ax, ay, bx, by] : {std::array{30.f, 22.f, 36.f, 34.f}, {36.f, 34.f, 33.f, 44.f}})
-    Fill(c, paint::All(c), [&](float x, float y) { return art::SdSegment(x, y, ax, ay, bx, by, 0.7f); },
-         Hex(0x3c3e45));
+    Fill(
+        c, paint::All(c),
+        [&](float x, float y) { return art::SdSegment(x, y, ax, ay, bx, by, 0.7f); },
+        Hex(0x3c3e45));
   return c;
 }
 
 Canvas Hut() {
   Canvas c(2 * kTile, 2 * kTile);
-  Outlined(c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 32, 44, 22, 16, 2); },
-           Hex(0xe8d3a8));
-  Outlined(c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 32, 50, 6, 10, 3); },
-           Hex(0x5b3a22));
-  Outlined(c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 46, 42, 5, 5, 1); },
-           Hex(0xffd76a));
+  Outlined(
+      c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 32, 44, 22, 16, 2); },
+      Hex(0xe8d3a8));
+  Outlined(
+      c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 32, 50, 6, 10, 3); },
+      Hex(0x5b3a22));
+  Outlined(
+      c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 46, 42, 5, 5, 1); },
+      Hex(0xffd76a));
   auto roof = [](float x, float y) {
     float slope = std::abs(x - 32.0f) * 0.62f + 6.0f;  // the ridge at y = 6
     return std::max(slope - y, y - 32.0f);
   };
-  Fill(c, paint::All(c), [&](float x, float y) { return roof(x, y) - 1.0f; }, Hex(0x2a1414));
+  Fill(
+      c, paint::All(c), [&](float x, float y) { return roof(x, y) - 1.0f; }, Hex(0x2a1414));
   art::FillShape(c, paint::All(c), roof, [](float x, float y) {
     float shingle = std::fmod(y, 5.0f) < 0.9f ? 0.7f : 1.0f;
     return art::Paint(Hex(x < 32 ? 0xc8433a : 0xa1352e) * shingle, 1.0f);

@@ -31,8 +31,7 @@ class FontsScreen : public Screen {
                ALPHABLEND);
     font_.Text("LIVES  3", kLeft + 18, 486, 1, 0.6f, 0.6f, 2, 0, 140, 255, 160, 3, 3, 0.6f,
                ALPHABLEND);
-    font_.Text("Ready?", kLeft + 280, 470, 1, 0.7f, 0.7f, 2, 1, 255, 255, 255, 0, 0, 0,
-               ALPHABLEND);
+    font_.Text("Ready?", kLeft + 280, 470, 1, 0.7f, 0.7f, 2, 1, 255, 255, 255, 0, 0, 0, ALPHABLEND);
   }
 
   void Step() override {
@@ -125,7 +124,8 @@ class FontsScreen : public Screen {
     float x = RandF(kRight + 70, kRight + kRightW - 70), y = RandF(150, 500);
     int r, g, b;
     Hue(RandF(0, 1), r, g, b);
-    float red = float(std::max(r, 90)), green = float(std::max(g, 90)), blue = float(std::max(b, 90));
+    float red = float(std::max(r, 90)), green = float(std::max(g, 90)),
+          blue = float(std::max(b, 90));
     switch (kind_++ % 5) {
       case 0:  // a score that rises and fades
         font_.FontFX("+" + std::to_string(50 * int(RandF(1, 20))), x, y, 0.006f, 0.0009f, 350, 0,
@@ -137,16 +137,16 @@ class FontsScreen : public Screen {
                        -0.28f, 0, 0.0005f, 0, 0.6f, 0, 2, 0, 255, 215, 80, ALPHABLEND);
         break;
       case 2:  // a word that grows as it fades
-        font_.FontFX("ZOOM", x, y, 0.01f, 0.001f, 150, 0, 0, 0, 0, 0, 0.3f, 0.0016f, 2, 0, red,
-                     green, blue, ALPHABLEND);
+        font_.FontFX("ZOOM", std::clamp(x, kRight + 110, kRight + kRightW - 110), y, 0.01f, 0.001f,
+                     150, 0, 0, 0, 0, 0, 0.3f, 0.0011f, 2, 0, red, green, blue, ALPHABLEND);
         break;
       case 3:  // letters that draw apart
         font_.FontFX("APART", x, y, 0.006f, 0.0009f, 250, 0, 0.02f, 0, 0, 0, 0.55f, 0, 0, 0.02f,
                      red, green, blue, ALPHABLEND);
         break;
       default:  // praise that waits, then drifts off sideways
-        font_.FontFX(kPraise[int(RandF(0, 2.99f))], x, y, 0.005f, 0.001f, 450, 0.06f, -0.01f,
-                     0, 0, 300, 0.75f, 0, 2, 0, 255, 255, 255, ALPHABLEND);
+        font_.FontFX(kPraise[int(RandF(0, 2.99f))], x, y, 0.005f, 0.001f, 450, 0.06f, -0.01f, 0, 0,
+                     300, 0.75f, 0, 2, 0, 255, 255, 255, ALPHABLEND);
         break;
     }
   }
@@ -158,9 +158,9 @@ class FontsScreen : public Screen {
   int kind_ = 0;
 };
 
-const bool registered = RegisterScreen(
-    {20, "fonts", "Bitmap fonts: texts and effects",
-     [](MGE_GameSystem& kit) { return std::make_unique<FontsScreen>(kit); }});
+const bool registered =
+    RegisterScreen({20, "fonts", "Bitmap fonts: texts and effects",
+                    [](MGE_GameSystem& kit) { return std::make_unique<FontsScreen>(kit); }});
 
 }  // namespace
 }  // namespace tour

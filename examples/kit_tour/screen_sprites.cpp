@@ -17,7 +17,7 @@ enum Layer : int { kFront = 1, kMain = 2, kTrails = 3, kBack = 4 };
 
 constexpr float kSunX = 400, kSunY = 305;
 // The homing flares hunt a bubble bouncing in the left column; comets loop on the right.
-constexpr float kHuntLeft = 50, kHuntTop = 120, kHuntRight = 230, kHuntBottom = 470;
+constexpr float kHuntLeft = 50, kHuntTop = 170, kHuntRight = 230, kHuntBottom = 470;
 
 class SpritesScreen : public Screen {
  public:
@@ -35,7 +35,7 @@ class SpritesScreen : public Screen {
 
   void Step() override {
     stars_.Update();
-    Every(wave_clock_, 95, [this] { Waves(); });
+    Every(wave_clock_, 48, [this] { Waves(); });
     Every(ring_clock_, 1100, [this] { ShockRing(); });
     Every(bounce_clock_, 520, [this] { Bouncer(); });
     sprites_.UpdateSprites();
@@ -48,10 +48,10 @@ class SpritesScreen : public Screen {
                           kWidth / float(kSky.w), kHeight / float(kSky.h));
     stars_.Render();
     sprites_.RenderSprites();
-    Label(kit_, 140, kTop + 14, "homing", 0.4f, 255, 190, 120, 1);
+    Label(kit_, 140, 146, "homing", 0.4f, 255, 190, 120, 1);
     Label(kit_, kSunX, 472, "orbits, trails, pulses, glow", 0.4f, 170, 220, 255, 1);
-    Label(kit_, 660, kTop + 14, "spline paths", 0.4f, 150, 255, 230, 1);
-    Label(kit_, 400, kTop + 14, "sine waves", 0.4f, 255, 230, 160, 1);
+    Label(kit_, 660, 146, "spline paths", 0.4f, 150, 255, 230, 1);
+    Label(kit_, 400, kTop + 6, "sine waves", 0.4f, 255, 230, 160, 1);
     Label(kit_, 400, 505, "gravity bounce", 0.4f, 200, 255, 170, 1);
   }
 
@@ -134,8 +134,8 @@ class SpritesScreen : public Screen {
   // Two cubic segments that meet end to end: a figure of eight the comets loop on. Segments 3
   // and 4 are the same two the other way round, so half the comets start halfway.
   void Comets() {
-    const float down[] = {660, 120, 800, 190, 520, 430, 660, 500};
-    const float up[] = {660, 500, 800, 430, 520, 190, 660, 120};
+    const float down[] = {660, 175, 800, 235, 520, 450, 660, 510};
+    const float up[] = {660, 510, 800, 450, 520, 235, 660, 175};
     for (int k = 0; k < 4; ++k) {
       const float* p = k % 3 == 0 ? down : up;
       MGE_SpriteHandler::ConfigureSpline(k + 1, p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7]);
@@ -166,19 +166,23 @@ class SpritesScreen : public Screen {
     }
   }
 
-  // Two streams of small bubbles flowing right on sine waves half a turn apart: a helix.
+  // Two streams of small bubbles flowing right on sine waves half a turn apart: a helix. The
+  // wave engine swings a bubble about its start less the amplitude times the cosine of its
+  // first angle, so each starts there to share one centre line.
   void Waves() {
-    wave_phase_ += 9.0f;
+    constexpr float kSpeed = 0.3f, kSwing = 0.15f, kCentre = 102;
+    const float amplitude = kSwing / (kSpeed * 3.14159265f / 180.0f);
+    wave_phase_ += 3.0f;
     for (int stream = 0; stream < 2; ++stream) {
-      float y = 94;
+      float angle = wave_phase_ + 180.0f * float(stream);
+      float y = kCentre - amplitude * std::cos(angle * 3.14159265f / 180.0f);
       MGE_SpritePtr s = NewAtlasSprite(kit_, stream == 0 ? "2" : "9", kMain, -20, y);
-      s->scale = 0.12f;
+      s->scale = 0.1f;
       s->alpha = 0.0f;
       sprites_.SetSpriteColorRandom(s.get(), 150);
       sprites_.AutoSpriteAlphaFade(s.get(), 0, 0.95f, 0.003f, 3, 0);
-      sprites_.AutoSpriteMoveRadius(s.get(), 0.24f, 0, 0, 0, 0, 0, 0,
-                                    wave_phase_ + 180.0f * float(stream), 0.32f, 0.123f, -40, 0,
-                                    kWidth + 40, kHeight, 0);
+      sprites_.AutoSpriteMoveRadius(s.get(), 0.24f, 0, 0, 0, 0, 0, 0, angle, kSpeed, kSwing, -40,
+                                    0, kWidth + 40, kHeight, 0);
     }
   }
 

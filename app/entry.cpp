@@ -1,9 +1,11 @@
 #include "app/entry.hpp"
 
+#include <cstdlib>
 #include <string>
 
 #include "app/app_state.hpp"
 #include "app/config_screen.hpp"
+#include "app/hack_mode.hpp"
 #include "app/preview.hpp"
 #include "app/saver.hpp"
 #include "app/shared_ops.hpp"
@@ -13,8 +15,6 @@
 #include "platform/graphics.hpp"
 #include "platform/input.hpp"
 #include "platform/system.hpp"
-
-namespace {
 
 void StartUp(int argc, char** argv) {
   RegisterEmbeddedResources();
@@ -36,6 +36,8 @@ void StartUp(int argc, char** argv) {
   AppLogic->Init();
 }
 
+namespace {
+
 void Dispatch(int argc, char** argv) {
   std::string mode = argc >= 2 ? argv[1] : "";
   if (argc < 2) {
@@ -55,6 +57,11 @@ void Dispatch(int argc, char** argv) {
 }  // namespace
 
 void RunProgram(int argc, char** argv) {
+  HackOptions hack = ParseHackOptions(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
+  if (hack.active) {
+    StartUp(argc, argv);
+    RunHackMode(hack);
+  }
   StartUp(argc, argv);
   Dispatch(argc, argv);
   while (RunMode != kRunFinished) {

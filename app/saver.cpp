@@ -6,6 +6,7 @@
 
 #include "app/app_state.hpp"
 #include "app/fixed_rate_pass.hpp"
+#include "app/run_stats.hpp"
 #include "app/saver_settings.hpp"
 #include "app/shared_ops.hpp"
 #include "app/smooth_frame_rate.hpp"
@@ -230,6 +231,10 @@ void SaverSetUp() {
   FlushAppInput();
   ResetTiming();
   RunMode = kRunSaver;
+  SaverSceneStart();
+}
+
+void SaverSceneStart() {
   MGE_TextureHandler::Load(1, "incbin::image1.png", FILTEREDIMAGE | MIPMAPPEDIMAGE);
   MGE_Pack::Read("incbin::image1.pac", 1);
   Kit->ScreenFader->StartFadeIn(0, 0, 0, kSceneFade);
@@ -250,6 +255,7 @@ void SaverStep() {
   RunFixedRateSteps(SaverLogic);
   SaverDraw();
   TSmoothFrameRate::Update();
+  RunStatsFrame();
   if (KeyHitCount(27)) RunMode = kRunFinished;
   if (KeyHitCount(32)) RunMode = kRunFinished;
   if (AppTerminateQuery()) RunMode = kRunFinished;
@@ -257,7 +263,7 @@ void SaverStep() {
 
 void SaverLogic() {
   float dt = FrameDelta;
-  MouseGuard(dt);
+  if (Scene.watch_mouse) MouseGuard(dt);
   Kit->ScreenFader->Update();
   Sprites().UpdateSprites();
 
@@ -307,6 +313,12 @@ void BubbleWobble(MGE_Sprite* b) {
 }
 
 void SaverDraw() {
+  SaverDrawFrame();
+  if (KeyHitCount(83)) MGE_GameSystem::SaveScreenShot(1);
+  Flip(1);
+}
+
+void SaverDrawFrame() {
   if (BackgroundOnValue != 0) {
     SetTransform(0, 1, 1);
     SetAlpha(1);
@@ -320,8 +332,6 @@ void SaverDraw() {
   }
   Sprites().RenderSprites();
   Kit->ScreenFader->Render();
-  if (KeyHitCount(83)) MGE_GameSystem::SaveScreenShot(1);
-  Flip(1);
 }
 
 void SelectBubbleSet(int n) {

@@ -35,10 +35,14 @@ struct SaverScene {
   int bubble_blend = 3;
   float bubble_rotation = 0;
   float vw = 800, vh = 500;  // the virtual screen
+  bool watch_mouse = true;   // the mouse guard; off when a screen-saver daemon decides the end
 };
 inline SaverScene Scene;
 
 void SaverSetUp();
+// The scene's part of the set-up, on a screen that is already open: atlas, fade-in, timers from
+// the settings, the first bubble set.
+void SaverSceneStart();
 // Chooses a display mode and opens the full screen; 0 on failure.
 int SaverGraphics(int wideW, int wideH, int stdW, int stdH, int stdStretch);
 void SaverStep();
@@ -46,6 +50,8 @@ void SaverLogic();
 int BubbleHook(MGE_Sprite* s);
 void BubbleWobble(MGE_Sprite* b);
 void SaverDraw();
+// The frame SaverDraw shows, without the screenshot key and the flip.
+void SaverDrawFrame();
 void SelectBubbleSet(int n);
 
 // The virtual size and stretch the saver picks for a desktop of this aspect ratio.

@@ -8,6 +8,7 @@
 
 #include "platform/graphics_internal.hpp"
 #include "platform/renderer.hpp"
+#include "platform/x11_glue.hpp"
 
 namespace detail {
 
@@ -115,35 +116,19 @@ void SetAppTitle(std::string_view title) {
 }
 const std::string& AppTitle() { return Context().title; }
 
-int GraphicsOpen(int width, int height, int depth, int hertz, int flags) {
-  GraphicsClose();
-  if (width <= 0 || height <= 0 || width > 16384 || height > 16384) return 0;
-  if (!detail::EnsureVideo()) return 0;
-  auto& c = Context();
+namespace {
 
-  Uint32 window_flags = SDL_WINDOW_OPENGL;
-  if (flags & kGraphicsHidden) window_flags |= SDL_WINDOW_HIDDEN;
-  SDL_DisplayMode mode{};
-  bool exact_mode = false;
-  if (depth != 0) {
-    exact_mode = FindFullScreenMode(width, height, depth, hertz, mode);
-    SDL_DisplayMode desktop;
-    bool desktop_size = SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w == width &&
-                        desktop.h == height;
-    if (!exact_mode && !desktop_size) return 0;
-    window_flags |= exact_mode ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_FULLSCREEN_DESKTOP;
-  }
-
+void RequestContextAttributes() {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
+}
 
-  c.window = SDL_CreateWindow(c.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                              height, window_flags);
-  if (!c.window) return 0;
-  if (exact_mode) SDL_SetWindowDisplayMode(c.window, &mode);
+// Makes the GL context on the new window and the drawing state for it; 1 on success.
+int AttachContext(int width, int height, int depth, int hertz) {
+  auto& c = Context();
   c.gl = SDL_GL_CreateContext(c.window);
   if (!c.gl || SDL_GL_MakeCurrent(c.window, c.gl) != 0 || !detail::RendererInit()) {
     GraphicsClose();
@@ -161,6 +146,68 @@ int GraphicsOpen(int width, int height, int depth, int hertz, int flags) {
   c.swap_interval = -2;
   ResetDrawState();
   detail::InputGraphicsOpened();
+  return 1;
+}
+
+int OpenInTargetWindow() {
+  auto& c = Context();
+  int width = 0, height = 0;
+  if (!detail::ForeignWindowSize(c.target_window, width, height)) return 0;
+  SDL_SetHint(SDL_HINT_VIDEO_FOREIGN_WINDOW_OPENGL, "1");
+  RequestContextAttributes();
+  c.window = SDL_CreateWindowFrom(reinterpret_cast<void*>(c.target_window));
+  if (!c.window) return 0;
+  // The window's owner may destroy it at any moment; a request on it must not end us.
+  detail::TolerateX11Errors();
+  return AttachContext(width, height, 0, 0);
+}
+
+}  // namespace
+
+void SetGraphicsTargetWindow(unsigned long xid) { Context().target_window = xid; }
+unsigned long GraphicsTargetWindow() { return Context().target_window; }
+
+int GraphicsOpen(int width, int height, int depth, int hertz, int flags) {
+  GraphicsClose();
+  if (!detail::EnsureVideo()) return 0;
+  auto& c = Context();
+  if (c.target_window) return OpenInTargetWindow();
+  if (width <= 0 || height <= 0 || width > 16384 || height > 16384) return 0;
+
+  Uint32 window_flags = SDL_WINDOW_OPENGL;
+  if (flags & kGraphicsHidden) window_flags |= SDL_WINDOW_HIDDEN;
+  SDL_DisplayMode mode{};
+  bool exact_mode = false;
+  if (depth != 0) {
+    exact_mode = FindFullScreenMode(width, height, depth, hertz, mode);
+    SDL_DisplayMode desktop;
+    bool desktop_size = SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w == width &&
+                        desktop.h == height;
+    if (!exact_mode && !desktop_size) return 0;
+    window_flags |= exact_mode ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_FULLSCREEN_DESKTOP;
+  }
+  RequestContextAttributes();
+  c.window = SDL_CreateWindow(c.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                              height, window_flags);
+  if (!c.window) return 0;
+  if (exact_mode) SDL_SetWindowDisplayMode(c.window, &mode);
+  return AttachContext(width, height, depth, hertz);
+}
+
+int GraphicsFollowTargetWindow() {
+  auto& c = Context();
+  if (!c.target_window || !c.window) return 0;
+  int width = 0, height = 0;
+  if (!detail::ForeignWindowSize(c.target_window, width, height)) return -1;
+  if (width == c.width && height == c.height) return 0;
+  c.width = c.back_w = width;
+  c.height = c.back_h = height;
+  detail::RendererSetBackBuffer(width, height);
+  auto& s = c.state;
+  s.viewport_x = s.viewport_y = 0;
+  s.viewport_w = width;
+  s.viewport_h = height;
+  detail::ApplyViewport();
   return 1;
 }
 

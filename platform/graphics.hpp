@@ -51,6 +51,15 @@ const std::string& AppTitle();
 // the mode cannot be opened. Opening while open closes the old graphics first.
 int GraphicsOpen(int width, int height, int depth = 0, int hertz = 60, int flags = 0);
 void GraphicsClose();
+
+// Draw into an existing X window of another program (a screen-saver daemon's) instead of a
+// window of our own: while a target is set, GraphicsOpen attaches to it at its own size and
+// ignores the size, depth and flags it is given. 0 clears the target.
+void SetGraphicsTargetWindow(unsigned long xid);
+unsigned long GraphicsTargetWindow();
+// Follows the target window's size: 1 when it changed (the back buffer and viewport follow),
+// 0 when it did not, -1 when the window is gone.
+int GraphicsFollowTargetWindow();
 bool GraphicsIsOpen();
 int GraphicsWidth();
 int GraphicsHeight();

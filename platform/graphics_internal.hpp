@@ -20,6 +20,7 @@ struct GraphicsContext {
   float proj_w = 1.0f, proj_h = 1.0f;
   int swap_interval = -2;
   bool auto_mid_handle = false;
+  unsigned long target_window = 0;  // an X window of another program to draw into
   TMax2DGraphics state;
 };
 
@@ -35,6 +36,9 @@ void Transform(float u, float v, float tx, float ty, float& outx, float& outy);
 void EmitQuad(float x0, float y0, float x1, float y1, float tx, float ty, const float uv[8]);
 float PixelsToUnitsX(float px);
 float PixelsToUnitsY(float py);
+
+// The size of an X window of another program; false when it does not exist (or no X).
+bool ForeignWindowSize(unsigned long xid, int& width, int& height);
 
 // Input learns that a new window exists (mouse position, focus).
 void InputGraphicsOpened();

@@ -63,6 +63,8 @@ int SetWindowIconFromPicture(SDL_Window* window, const std::string& source);
 int EmbedWindowInHost(SDL_Window* window, unsigned long host);
 // Moves and sizes the window in its parent's coordinates. 1 on success.
 int MoveResizeWindow(SDL_Window* window, int x, int y, int width, int height);
+// The root window of the X display; 0 without X11.
+unsigned long RootWindowId();
 // 1 while the host window and all its ancestors are mapped. A bad or destroyed id, or no X11,
 // gives 0.
 int IsHostWindowVisible(unsigned long host);

@@ -4,6 +4,7 @@
 #include "kit/game_system.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/mouse.hpp"
+#include "kit/sprites/gui.hpp"
 #include "kit/sprites/sprite_steps.hpp"
 #include "kit/truncate.hpp"
 
@@ -60,8 +61,12 @@ void RunEngine(MGE_Sprite& s) {
       s.engine_movepause -= FrameDelta;
       if (s.engine_movepause < 1.0f) s.engine_type = s.engine_typebuffer;
       return;
+    case kEngineButton:
+    case kEngineCheckBox:
+    case kEngineSlider:
+      return RunGuiEngine(s);
     default:
-      return;  // the GUI roles and the numbers that select nothing
+      return;  // the numbers that select nothing
   }
 }
 

@@ -81,7 +81,8 @@ int MGE_Sprite::Automate() {
     }
     return 0;
   }
-  if (!emitterlist.Empty()) detail::UpdateSpriteEmitters(*this);
+  // Particles outlive the emitter that made them.
+  if (!emitterlist.Empty() || !emitterSpriteList.Empty()) detail::UpdateSpriteEmitters(*this);
   detail::RunValueBehaviours(*this);
   if (trailing) detail::RunTrails(*this);
   if (engine_type) detail::RunEngine(*this);

@@ -9,6 +9,7 @@
 // reference to are passed shared.
 #include <string>
 
+#include "kit/sprites/emitter.hpp"
 #include "kit/sprites/sprite.hpp"
 #include "kit/sprites/sprite_anims.hpp"
 
@@ -100,6 +101,62 @@ class MGE_SpriteHandler {
   static int SetSpriteRenderOffset(float x, float y);
   // Every later Render subtracts *px and *py; a missing pointer reads 0.
   static int SetSpriteMapOffsetPointer(const float* px, const float* py);
+
+  // --- Collision and picking ----------------------------------------------------------------
+  // A sprite takes part in a collision test only while enabled with collision on, and never
+  // touches itself. Shapes are scaled with the sprite, or taken as they stand in the NS forms.
+  // Picking always uses the scaled box, whatever the shape, collision on or off.
+
+  static int SetSpriteCollideAsBox(MGE_Sprite* sprite, float xspot, float yspot, float width,
+                                   float height);
+  static int SetSpriteCollideAsCircle(MGE_Sprite* sprite, float radius, float xspot,
+                                      float yspot);
+  static int SetSpriteCollisionOn(MGE_Sprite* sprite);
+  static int SetSpriteCollisionOff(MGE_Sprite* sprite);
+  // For every touching pair of a sprite a of layerA and a sprite b of layerB: a's spritehit =
+  // b, then f(a). f may kill sprites; a sprite it leaves out of collision is not reported again.
+  static int CheckSpriteCollide(int layerA, int layerB, MGE_SpriteFunction f);
+  // 1 when a sprite of the layer touches this one; the first found becomes its spritehit.
+  static int CheckSpriteHit(MGE_Sprite* sprite, int layer);
+  static int CheckSpriteHitNS(MGE_Sprite* sprite, int layer);
+  // 1 when the two touch; spritehit is left alone.
+  static int SpriteHitSprite(const MGE_Sprite* a, const MGE_Sprite* b);
+  static int SpriteHitSpriteNS(const MGE_Sprite* a, const MGE_Sprite* b);
+  static int SetSpriteHitCount(MGE_Sprite* sprite, int n);
+  // Returns hitcount; n is not read.
+  static int GetSpriteHitCount(const MGE_Sprite* sprite, int n);
+  // Takes damage off hitcount: 1 once nothing is left (hitcount 0), else 0.
+  static int IsSpriteDead(MGE_Sprite* sprite, int damage);
+  // Strictly inside the scaled collision box: its edge is outside.
+  static int IsPointInSprite(float x, float y, const MGE_Sprite* sprite);
+  static int IsMouseOverSprite(const MGE_Sprite* sprite);
+  // Calls f for every sprite of the layer under the pointer.
+  static int GetMouseOverSprite(int layer, MGE_SpriteFunction f);
+
+  // --- GUI roles: engines driven by mouse button 1 and the pointer ---------------------------
+  // Each set-up gives the sprite the next gui_index. The picture strip starts at the sprite's
+  // srcx: a button's normal, hover and pressed cells, a check box's unchecked and checked ones,
+  // each cell width wide and the ones after the first one texel further on.
+
+  // Raises 7 when the pointer comes over it, 8 when released over it after being held over it.
+  int AutoSpriteButton(MGE_Sprite* sprite);
+  // Toggles once per press over it, raising 9 (unchecked) or 10 (checked).
+  int AutoSpriteCheckBox(MGE_Sprite* sprite, int checked);
+  // While the button is held within reach of the track, the knob's centre follows the pointer
+  // along it and 12 is raised; gui_value runs from 0 to trackwidth - 1.
+  int AutoSpriteSlider(MGE_Sprite* sprite, float trackx, float tracky, float trackwidth,
+                       float trackheight, float value);
+
+  // --- Sprite emitters ---------------------------------------------------------------------
+
+  // A new emitter on the sprite, copied from config with its scale times the sprite's; the
+  // sprite's particles are then drawn over its body. None without a sprite.
+  MGE_EmitterPtr GetNewSpriteEmitter(MGE_Sprite* sprite, const MGE_EmitterConfig& config);
+  int SetSpriteEmitterOnTop(MGE_Sprite* sprite);
+  int SetSpriteEmitterOnBottom(MGE_Sprite* sprite);
+  // Emitters, and particles, of all the layer's sprites together.
+  int GetSpriteEmitterCount(int layer);
+  int GetSpriteEmitterSpriteCount(int layer);
 
   // --- Value behaviours ---------------------------------------------------------------------
 

@@ -1,0 +1,25 @@
+// Questions about X windows of other programs that the drawing layer attaches to.
+#include "platform/graphics_internal.hpp"
+#include "platform/host.hpp"
+#include "platform/x11_glue.hpp"
+
+namespace detail {
+
+bool ForeignWindowSize(unsigned long xid, int& width, int& height) {
+  Display* display = X11QueryDisplay();
+  if (!display || !IsX11Id(xid)) return false;
+  XWindowAttributes attrs;
+  X11ErrorTrap trap(display);
+  Status ok = XGetWindowAttributes(display, Window(xid), &attrs);
+  if (trap.Failed() || !ok) return false;
+  width = attrs.width;
+  height = attrs.height;
+  return width > 0 && height > 0;
+}
+
+}  // namespace detail
+
+unsigned long RootWindowId() {
+  Display* display = detail::X11QueryDisplay();
+  return display ? static_cast<unsigned long>(DefaultRootWindow(display)) : 0;
+}

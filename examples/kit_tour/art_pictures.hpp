@@ -10,6 +10,8 @@ art::Canvas DrawTileSheet();
 art::Canvas DrawPeopleSheet();
 // Skies and seamless patterns (512 x 512).
 art::Canvas DrawBackdrops();
+// Buttons in three tints, a check box, a slider's knob and track, a pointer (512 x 512).
+art::Canvas DrawGuiSheet();
 
 // Helpers the drawing files share.
 namespace paint {

@@ -56,8 +56,8 @@ class Level {
     for (const KindArt& k : kinds)
       map_.SetTileRect(k.kind, kSlotTiles, k.cell.column * kTile, k.cell.row * kTile,
                        k.cell.across, k.cell.down, k.blocked, 0);
-    // Slot 0 holds no picture: the water's edge blocks without being seen.
-    map_.SetTileRect(kKindWaterEdge, 0, 0, 0, 1, 1, 1, 0);
+    // No slot has the number -1: the water's edge blocks without being seen.
+    map_.SetTileRect(kKindWaterEdge, -1, 0, 0, 1, 1, 1, 0);
     map_.SetTileData(kKindRedGem, 1, 0, 0, 0, 0);
     map_.SetTileData(kKindBlueGem, 5, 0, 0, 0, 0);
   }

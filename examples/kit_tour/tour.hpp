@@ -27,7 +27,9 @@ enum Slot : int {
   kSlotTiles = 4,    // the map's tiles, drawn at start-up
   kSlotPeople = 5,   // the map's walkers
   kSlotBackdrops = 6,  // skies and seamless patterns
-  kSlotCount = 6,
+  kSlotGui = 7,        // picture strips of buttons and a check box, a slider, a pointer
+  kSlotCount = 7,
+  // Slot 0 is left to the explosion handler, which loads the kit's effects picture there.
 };
 
 // Rectangles of the effects picture (white shapes, tinted when drawn).

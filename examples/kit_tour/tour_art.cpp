@@ -43,7 +43,8 @@ bool LoadArt(MGE_GameSystem& kit) {
          kit.Font->LoadConfig(kKitFontDefinition, kSlotFont, 0, 0) == 1 &&
          LoadDrawn(kSlotTiles, "tour_tiles.png", DrawTileSheet(), 0) &&
          LoadDrawn(kSlotPeople, "tour_people.png", DrawPeopleSheet(), 0) &&
-         LoadDrawn(kSlotBackdrops, "tour_backdrops.png", DrawBackdrops(), FILTEREDIMAGE);
+         LoadDrawn(kSlotBackdrops, "tour_backdrops.png", DrawBackdrops(), FILTEREDIMAGE) &&
+         LoadDrawn(kSlotGui, "tour_gui.png", DrawGuiSheet(), FILTEREDIMAGE);
 }
 
 }  // namespace tour

@@ -31,6 +31,14 @@ inline constexpr Rect kScales{384, 256, 128, 128}; // fish scales, seamless
 inline constexpr Rect kGrid{256, 384, 128, 128};   // a glowing grid on clear, seamless
 inline constexpr Rect kWeave{384, 384, 128, 128};  // woven bands, seamless
 
+// The GUI picture (512 x 512). A button's strip holds its normal, hover and pressed cells, a
+// check box's its unchecked and checked ones, each cell one texel after the one before.
+inline constexpr Rect kButtonStrip[3] = {{0, 0, 96, 96}, {0, 100, 96, 96}, {0, 200, 96, 96}};
+inline constexpr Rect kCheckStrip{0, 300, 98, 100};
+inline constexpr Rect kKnob{200, 300, 79, 82};
+inline constexpr Rect kPointer{300, 300, 32, 32};
+inline constexpr Rect kTrack{0, 420, 340, 36};
+
 // Fills every slot of the tour; false when an embedded picture is missing.
 bool LoadArt(MGE_GameSystem& kit);
 

@@ -66,7 +66,7 @@ TEST(KitTour, EveryScreenLeavesAPictureFullOfColour) {
   testsupport::TempDir dir;
   ASSERT_EQ(RunTour(Headless(dir, 20)), 0);
   std::vector<std::string> names = PictureNames(dir);
-  for (const char* screen : {"fonts", "map", "sprites", "tiler"})
+  for (const char* screen : {"explosions", "fonts", "gui", "map", "sprites", "tiler"})
     EXPECT_NE(std::find(names.begin(), names.end(), screen), names.end()) << screen;
   for (const std::string& name : names) {
     PixmapPtr picture = LoadPixmap(dir / (name + ".png"));

@@ -23,6 +23,7 @@ constexpr int kSeed = 1234;
 constexpr int kLayers = 4;
 // Steps a screen runs before its first frame, so that it opens already in motion.
 constexpr int kWarmUpSteps = 120;
+constexpr long kMostFrames = 1000000;
 
 struct Options {
   bool headless = false;
@@ -40,8 +41,11 @@ Options Parse(int argc, char** argv) {
     if (arg == "--headless") {
       o.headless = true;
     } else if (arg == "--frames" && has_value) {
-      o.frames = std::atoi(argv[++i]);
-      o.valid = o.valid && o.frames > 0;
+      char* end = nullptr;
+      long frames = std::strtol(argv[++i], &end, 10);
+      bool whole = end != argv[i] && *end == '\0';
+      o.valid = o.valid && whole && frames > 0 && frames <= kMostFrames;
+      o.frames = o.valid ? int(frames) : 0;
     } else if (arg == "--out" && has_value) {
       o.out = argv[++i];
     } else if (arg == "--screen" && has_value) {

@@ -103,6 +103,8 @@ class GuiScreen : public Screen {
   }
 
   ~GuiScreen() override {
+    // A scripted press must not outlive the screen.
+    if (autopilot_ && MouseIsDown(1)) InjectMouseButton(1, false);
     MGE_GameSystem::SetSpriteEventFunction(nullptr);
     MGE_MouseType::Hide();
     SetMouseVisible(true);

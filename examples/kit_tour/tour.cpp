@@ -64,9 +64,12 @@ void Panel(float x, float y, float w, float h, int r, int g, int b, float alpha)
 }
 
 void Frame(float x, float y, float w, float h, int border, int r, int g, int b, float alpha) {
-  Panel(x - float(border), y - float(border), w + 2.0f * float(border), h + 2.0f * float(border),
-        255, 255, 255, alpha * 0.35f);
   Panel(x, y, w, h, r, g, b, alpha);
+  float e = float(border), edge_alpha = alpha * 0.35f;
+  Panel(x - e, y - e, w + 2 * e, e, 255, 255, 255, edge_alpha);
+  Panel(x - e, y + h, w + 2 * e, e, 255, 255, 255, edge_alpha);
+  Panel(x - e, y, e, h, 255, 255, 255, edge_alpha);
+  Panel(x + w, y, e, h, 255, 255, 255, edge_alpha);
 }
 
 }  // namespace tour

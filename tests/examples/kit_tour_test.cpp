@@ -99,6 +99,8 @@ TEST(KitTour, TheSameRunDrawsTheSamePicture) {
 TEST(KitTour, BadSwitchesAreRefused) {
   testsupport::TempDir dir;
   EXPECT_EQ(RunTour({"--headless", "--frames", "0", "--out", dir.str()}), 2);
+  EXPECT_EQ(RunTour({"--headless", "--frames", "99999999999999999999", "--out", dir.str()}), 2);
+  EXPECT_EQ(RunTour({"--headless", "--frames", "12x", "--out", dir.str()}), 2);
   EXPECT_EQ(RunTour({"--headless", "--colour"}), 2);
   EXPECT_EQ(RunTour({"--headless", "--out"}), 2);
   EXPECT_EQ(RunTour({"--headless", "--screen", "nothing", "--out", dir.str()}), 2);

@@ -9,6 +9,7 @@
 
 #include "app/app_state.hpp"
 #include "app/fixed_rate_pass.hpp"
+#include "app/run_stats.hpp"
 #include "app/saver.hpp"
 #include "app/saver_settings.hpp"
 #include "app/shared_ops.hpp"
@@ -93,11 +94,6 @@ void DrawFrameRate(int fps) {
   SetDrawOrigin(origin_x, origin_y);
 }
 
-[[noreturn]] void Stop(int code) {
-  // Never saved: the daemon's runs leave the user's settings as they are.
-  if (Kit) Kit->Finish();
-  std::exit(code);
-}
 
 }  // namespace
 
@@ -134,8 +130,12 @@ void RunHackMode(const HackOptions& options) {
       second_start = MillisecondClock();
     }
     if (options.fps) DrawFrameRate(fps);
+    RunStatsFrame();
     Flip(0);
     SleepMilliseconds(kFramePeriodMs - ClockDiff(MillisecondClock(), frame_start));
   }
-  Stop(0);
+  // The daemon may take the window down as soon as it has sent the signal, so the GL context is
+  // not torn down request by request on a window that may be gone; the process end frees it.
+  // The settings are never saved: the daemon's runs leave them as they are.
+  std::exit(0);
 }

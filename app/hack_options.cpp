@@ -23,9 +23,9 @@ unsigned long ParseWindowId(const std::string& text) {
 }
 
 namespace {
-// A switch written with one or two dashes.
+// A switch written with two dashes (as named) or one.
 bool Is(const char* arg, const char* name) {
-  return std::strcmp(arg, name) == 0 || (arg[0] == '-' && std::strcmp(arg + 1, name) == 0);
+  return std::strcmp(arg, name) == 0 || std::strcmp(arg, name + 1) == 0;
 }
 
 std::optional<int> Setting(const char* text, int low, int high) {

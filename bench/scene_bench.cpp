@@ -1,7 +1,7 @@
 // The real bubble scene, headless, as the saver's loop would run it at 60 frames per second:
 // per frame the logic steps the fixed-rate pass gives (3 or 4 steps of 5 ms of scene time), then
 // one drawn frame without the vertical-blank wait. Logic and drawing are timed separately.
-//   scene_bench [--seconds S] [--how-often V] [--width W] [--height H]
+//   scene_bench [--seconds S] [--how-often V] [--width W] [--height H] [--background 0|1]
 #include <epoxy/gl.h>
 #include <sys/resource.h>
 
@@ -24,6 +24,7 @@ struct Options {
   double seconds = 30;
   int how_often = 233;
   int width = 1280, height = 800;
+  int background = 1;
 };
 
 Options Parse(int argc, char** argv) {
@@ -35,6 +36,7 @@ Options Parse(int argc, char** argv) {
     else if (key == "--how-often") o.how_often = std::clamp(int(value), 0, 299);
     else if (key == "--width") o.width = std::clamp(int(value), 64, 8192);
     else if (key == "--height") o.height = std::clamp(int(value), 64, 8192);
+    else if (key == "--background") o.background = value != 0 ? 1 : 0;
   }
   return o;
 }
@@ -74,7 +76,7 @@ long PeakRssKb() {
 int main(int argc, char** argv) {
   Options o = Parse(argc, argv);
   SeedRnd(20261207);
-  if (!HeadlessSceneOpen(o.width, o.height, o.how_often, 200, 1)) {
+  if (!HeadlessSceneOpen(o.width, o.height, o.how_often, 200, o.background)) {
     std::fprintf(stderr, "cannot open the scene\n");
     return 1;
   }

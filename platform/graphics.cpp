@@ -8,7 +8,6 @@
 
 #include "platform/graphics_internal.hpp"
 #include "platform/renderer.hpp"
-#include "platform/x11_glue.hpp"
 
 namespace detail {
 
@@ -152,14 +151,19 @@ int AttachContext(int width, int height, int depth, int hertz) {
 int OpenInTargetWindow() {
   auto& c = Context();
   int width = 0, height = 0;
-  if (!detail::ForeignWindowSize(c.target_window, width, height)) return 0;
-  SDL_SetHint(SDL_HINT_VIDEO_FOREIGN_WINDOW_OPENGL, "1");
-  RequestContextAttributes();
-  c.window = SDL_CreateWindowFrom(reinterpret_cast<void*>(c.target_window));
-  if (!c.window) return 0;
-  // The window's owner may destroy it at any moment; a request on it must not end us.
-  detail::TolerateX11Errors();
-  return AttachContext(width, height, 0, 0);
+  if (!detail::ForeignWindowSize(c.target_window, width, height) ||
+      !detail::ForeignGlxAttach(c.target_window))
+    return 0;
+  c.foreign = true;
+  if (!detail::RendererInit()) {
+    GraphicsClose();
+    return 0;
+  }
+  c.width = c.back_w = width;
+  c.height = c.back_h = height;
+  c.depth = c.hertz = 0;
+  ResetDrawState();
+  return 1;
 }
 
 }  // namespace
@@ -196,7 +200,7 @@ int GraphicsOpen(int width, int height, int depth, int hertz, int flags) {
 
 int GraphicsFollowTargetWindow() {
   auto& c = Context();
-  if (!c.target_window || !c.window) return 0;
+  if (!c.foreign) return 0;
   int width = 0, height = 0;
   if (!detail::ForeignWindowSize(c.target_window, width, height)) return -1;
   if (width == c.width && height == c.height) return 0;
@@ -213,6 +217,11 @@ int GraphicsFollowTargetWindow() {
 
 void GraphicsClose() {
   auto& c = Context();
+  if (c.foreign) {
+    detail::RendererShutdown();
+    detail::ForeignGlxRelease();
+    c.foreign = false;
+  }
   if (c.gl) {
     detail::RendererShutdown();
     SDL_GL_DeleteContext(c.gl);
@@ -225,7 +234,7 @@ void GraphicsClose() {
   c.width = c.height = c.depth = c.hertz = 0;
 }
 
-bool GraphicsIsOpen() { return Context().window != nullptr; }
+bool GraphicsIsOpen() { return Context().window != nullptr || Context().foreign; }
 int GraphicsWidth() { return Context().width; }
 int GraphicsHeight() { return Context().height; }
 int GraphicsDepth() { return Context().depth; }
@@ -276,6 +285,12 @@ void GetClsColor(int& r, int& g, int& b) {
 
 void Flip(int sync) {
   auto& c = Context();
+  if (c.foreign) {
+    detail::RendererFlush();
+    detail::ForeignGlxSwap();
+    detail::RendererEndFrame();
+    return;
+  }
   if (!c.window) return;
   detail::RendererFlush();
   int interval = sync == 1 ? 1 : 0;

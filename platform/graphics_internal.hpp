@@ -21,6 +21,7 @@ struct GraphicsContext {
   int swap_interval = -2;
   bool auto_mid_handle = false;
   unsigned long target_window = 0;  // an X window of another program to draw into
+  bool foreign = false;             // the graphics are open in that window
   TMax2DGraphics state;
 };
 
@@ -36,6 +37,11 @@ void Transform(float u, float v, float tx, float ty, float& outx, float& outy);
 void EmitQuad(float x0, float y0, float x1, float y1, float tx, float ty, const float uv[8]);
 float PixelsToUnitsX(float px);
 float PixelsToUnitsY(float py);
+
+// A GL context drawn into an X window of another program, made current; and its swap and end.
+bool ForeignGlxAttach(unsigned long xid);
+void ForeignGlxSwap();
+void ForeignGlxRelease();
 
 // The size of an X window of another program; false when it does not exist (or no X).
 bool ForeignWindowSize(unsigned long xid, int& width, int& height);

@@ -17,6 +17,31 @@ using MGE_SpriteListPtr = std::shared_ptr<MGE_SpriteList>;
 // The per-sprite function Automate calls once per step.
 using MGE_SpriteFunction = std::function<int(MGE_Sprite*)>;
 
+// A sprite another sprite refers to (the one it hit, follows, faces or takes its alpha from).
+// The reference does not keep the sprite alive: two sprites referring to each other would
+// otherwise never be freed. It reads as empty once the sprite is gone; `->` holds the sprite for
+// the whole expression, so a call through it may even kill it.
+class MGE_SpriteRef {
+ public:
+  MGE_SpriteRef() = default;
+  MGE_SpriteRef(MGE_SpritePtr sprite) : ref_(sprite) {}  // NOLINT: assigned like a pointer
+  MGE_SpriteRef& operator=(const MGE_SpritePtr& sprite) {
+    ref_ = sprite;
+    return *this;
+  }
+  MGE_SpriteRef(std::nullptr_t) {}
+
+  explicit operator bool() const { return !ref_.expired(); }
+  MGE_SpritePtr lock() const { return ref_.lock(); }
+  MGE_SpritePtr operator->() const { return ref_.lock(); }
+  void reset() { ref_.reset(); }
+  bool operator==(const MGE_SpritePtr& other) const { return ref_.lock() == other; }
+  bool operator==(std::nullptr_t) const { return ref_.expired(); }
+
+ private:
+  std::weak_ptr<MGE_Sprite> ref_;
+};
+
 struct MGE_Sprite {
   // Membership and identity. The sprite's list is link->owner; a strong link would be a cycle.
   std::weak_ptr<MGE_SpriteList::Node> link;
@@ -58,7 +83,7 @@ struct MGE_Sprite {
   int collision_enabled = 0;
   int collidetype = 0;
   int hit = 0;
-  MGE_SpritePtr spritehit;
+  MGE_SpriteRef spritehit;
   int hitcount = 0;
   float collidexspot = 0, collideyspot = 0;
   float collidewidth = 0, collideheight = 0;
@@ -68,7 +93,7 @@ struct MGE_Sprite {
   int onslope = 0;
 
   // Movement engine.
-  MGE_SpritePtr spritetotarget;
+  MGE_SpriteRef spritetotarget;
   float movedata1 = 0, movedata2 = 0, movedata3 = 0, movedata4 = 0, movedata5 = 0, movedata6 = 0;
   float moveduration = 0;
   int engine_typebuffer = 0;
@@ -93,7 +118,7 @@ struct MGE_Sprite {
   int engine_state = 0;
 
   // Value behaviours: mode, lower bound, upper bound, change per delta unit, duration.
-  MGE_SpritePtr alphafromsprite;
+  MGE_SpriteRef alphafromsprite;
   int alphafading = 0;
   float alphafademin = 0, alphafademax = 0, alphafadedir = 0, alphafadeduration = 0;
   int alphafadeflags = 0;
@@ -113,7 +138,7 @@ struct MGE_Sprite {
 
   // Facing, trails, emitters.
   int facing = 0;
-  MGE_SpritePtr spritetoface;
+  MGE_SpriteRef spritetoface;
   float facex = 0, facey = 0;
   int facing_update_interval = 0;
   int trailing = 0;

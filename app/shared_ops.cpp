@@ -22,15 +22,7 @@ void ResetTiming() {
   TSmoothFrameRate::Reset();
 }
 
-void CentreWindowOnDesktop() {
-  SDL_Window* window = ActiveWindow();
-  WindowRect desktop, frame;
-  if (!window || !GetDesktopRect(desktop) || !GetWindowFrameRect(window, frame)) return;
-  int x = 0, y = 0;
-  CentreRectOnDesktop(desktop, frame, x, y);
-  SetWindowTopmost(window, false);
-  MoveWindowFrameTo(window, x, y);
-}
+void CentreWindowOnDesktop() { CentreActiveWindowOnDesktop(); }
 
 void SetActiveWindowIcon() { SetWindowIconFromExe(ProgramPath, ActiveWindow()); }
 

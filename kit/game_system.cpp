@@ -15,17 +15,6 @@ namespace {
 
 void SleepTwentyMs() { SleepMilliseconds(20); }
 
-// Centres the active window on the desktop, size unchanged and not kept on top. Its minimise
-// box needs nothing here: the system's windows have one.
-void CentreActiveWindow() {
-  SDL_Window* window = ActiveWindow();
-  WindowRect desktop, frame;
-  if (!window || !GetDesktopRect(desktop) || !GetWindowFrameRect(window, frame)) return;
-  int x = 0, y = 0;
-  CentreRectOnDesktop(desktop, frame, x, y);
-  SetWindowTopmost(window, false);
-  MoveWindowFrameTo(window, x, y);
-}
 
 }  // namespace
 
@@ -123,7 +112,8 @@ int MGE_GameSystem::Grafix(float gameWidth, float gameHeight, int screenWidth, i
   if (driver == kDriverOpenGL) kit.directXInUse = 0;
 
   if (!GraphicsOpen(screenWidth, screenHeight, depth, hertz, 0)) return 0;
-  if (depth == 0 && windowSetup == 1) CentreActiveWindow();
+  // The minimise box needs nothing here: the system's windows have one.
+  if (depth == 0 && windowSetup == 1) CentreActiveWindowOnDesktop();
 
   SetAutoMidHandle(false);
   ResetDeltaArray();

@@ -49,6 +49,8 @@ int MoveWindowFrameTo(SDL_Window* window, int x, int y);
 // Where a window's top-left corner goes to centre it on the desktop:
 // ((desktop right - window width) / 2, (desktop bottom - window height) / 2), truncated.
 void CentreRectOnDesktop(const WindowRect& desktop, const WindowRect& window, int& x, int& y);
+// Centres the active window, frame included, on the desktop; not top-most, size unchanged.
+void CentreActiveWindowOnDesktop();
 
 // Gives the window a picture ("incbin::" name or path) as its icon. 1 on success; 0 for no
 // window or a picture that cannot be loaded or is larger than kMaxIconSide.

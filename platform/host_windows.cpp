@@ -76,3 +76,13 @@ void CentreRectOnDesktop(const WindowRect& desktop, const WindowRect& window, in
   x = (desktop.right - window.Width()) / 2;
   y = (desktop.bottom - window.Height()) / 2;
 }
+
+void CentreActiveWindowOnDesktop() {
+  SDL_Window* window = ActiveWindow();
+  WindowRect desktop, frame;
+  if (!window || !GetDesktopRect(desktop) || !GetWindowFrameRect(window, frame)) return;
+  int x = 0, y = 0;
+  CentreRectOnDesktop(desktop, frame, x, y);
+  SetWindowTopmost(window, false);
+  MoveWindowFrameTo(window, x, y);
+}

@@ -9,11 +9,14 @@
 // - a list destroyed or replaced during a walk is finished by that walk: the nodes it holds keep
 //   their successors alive, and removing an object from a list that is gone is harmless.
 //
-// Nodes are reference counted: the list and any walk in progress share them. A removed node
-// keeps its successor, so a walk standing on it carries on where the node used to be.
+// Nodes are reference counted and a removed node keeps its successor, so a walk standing on it
+// carries on where the node used to be. A walk steps through plain pointers; each walk in
+// progress records the node it handles and the one it goes to next, and whatever would free one
+// of those two (a removal, the list's end) leaves it with that walk until the walk is over.
 #include <cstddef>
 #include <memory>
 #include <utility>
+#include <vector>
 
 template <class T>
 class TList {
@@ -63,14 +66,17 @@ class TList {
   static void Remove(Node* node) {
     if (!node) return;
     if (node->owner) node->owner->Unlink(node);
+    if (Walk* walk = WalkHolding(node)) walk->kept_values.push_back(std::move(node->value));
     node->value.reset();
   }
 
   // Removes every node; a walk in progress finishes the nodes it holds, values and all.
   void Clear() {
-    for (Node* n = head_.get(); n; n = n->next.get()) {
+    for (NodePtr* link = &head_; *link; link = &(*link)->next) {
+      Node* n = link->get();
       n->owner = nullptr;
       n->prev = nullptr;
+      if (Walk* walk = WalkHolding(n)) walk->kept_nodes.push_back(*link);
     }
     NodePtr chain = std::move(head_);
     tail_ = nullptr;
@@ -94,11 +100,11 @@ class TList {
   // Calls f(T&) for each object, following the walk rules above.
   template <class F>
   void ForEach(F&& f) const {
-    NodePtr node = head_;
-    while (node) {
-      NodePtr next = node->next;  // taken before the object is handled
-      if (std::shared_ptr<T> value = node->value) f(*value);
-      node = std::move(next);
+    Walk walk;
+    for (Node* node = head_.get(); node; node = walk.next) {
+      walk.current = node;
+      walk.next = node->next.get();  // taken before the object is handled
+      if (T* value = node->value.get()) f(*value);
     }
   }
 
@@ -107,8 +113,30 @@ class TList {
   void StableSort(Less less);
 
  private:
+  // A walk in progress: the nodes it stands on, and what it keeps alive until it is over.
+  struct Walk {
+    Node* current = nullptr;
+    Node* next = nullptr;
+    std::vector<NodePtr> kept_nodes;
+    std::vector<std::shared_ptr<T>> kept_values;
+    Walk* outer = walks_;
+    Walk() { walks_ = this; }
+    ~Walk() { walks_ = outer; }
+    Walk(const Walk&) = delete;
+    Walk& operator=(const Walk&) = delete;
+  };
+
+  // The outermost walk standing on the node (the one that needs it longest), or none.
+  static Walk* WalkHolding(const Node* node) {
+    Walk* holder = nullptr;
+    for (Walk* w = walks_; w; w = w->outer)
+      if (w->current == node || w->next == node) holder = w;
+    return holder;
+  }
+
   void Unlink(Node* node) {
     NodePtr keep = node->prev ? node->prev->next : head_;  // the link that owns node
+    if (Walk* walk = WalkHolding(node)) walk->kept_nodes.push_back(keep);
     if (node->prev) node->prev->next = node->next;
     else head_ = node->next;
     if (node->next) node->next->prev = node->prev;
@@ -126,6 +154,7 @@ class TList {
   NodePtr head_;
   Node* tail_ = nullptr;
   std::size_t count_ = 0;
+  inline static Walk* walks_ = nullptr;  // innermost first; one thread walks
 };
 
 #include <algorithm>

@@ -124,3 +124,63 @@ TEST(LinkedList, StableSortKeepsEqualKeysInOrder) {
   EXPECT_EQ(Ids(list).back(), 5);
   EXPECT_EQ(list.Last()->value->id, 5);
 }
+
+// Objects the list alone owns: a walk must keep what it stands on alive until it is done.
+namespace {
+struct Tracked {
+  int id;
+  std::weak_ptr<TList<Tracked>::Node> link;
+  bool* alive;
+  ~Tracked() { *alive = false; }
+};
+using TrackedList = TList<Tracked>;
+
+void AddTracked(TrackedList& list, int id, bool* alive) {
+  auto item = std::make_shared<Tracked>(Tracked{id, {}, alive});
+  *alive = true;
+  item->link = list.AddLast(item);
+}
+void KillTracked(Tracked& t) { TrackedList::Remove(t.link.lock().get()); }
+}  // namespace
+
+TEST(LinkedList, WhatAWalkStandsOnOutlivesItsRemovalUntilTheWalkEnds) {
+  bool alive[4];
+  TrackedList list;
+  for (int i = 0; i < 4; ++i) AddTracked(list, i, &alive[i]);
+  std::vector<int> seen;
+  std::vector<Tracked*> all;
+  list.ForEach([&](Tracked& t) { all.push_back(&t); });
+  list.ForEach([&](Tracked& t) {
+    seen.push_back(t.id);
+    if (t.id == 0) {
+      KillTracked(t);  // itself: still usable for the rest of its step
+      EXPECT_TRUE(alive[0]);
+      EXPECT_EQ(t.id, 0);
+      KillTracked(*all[1]);  // the next one, which the walk already took
+      KillTracked(*all[2]);  // further on: not held by anyone, freed at once
+      EXPECT_FALSE(alive[2]);
+    }
+  });
+  EXPECT_EQ(seen, (std::vector<int>{0, 3}));
+  EXPECT_FALSE(alive[0]) << "released when the walk ended";
+  EXPECT_FALSE(alive[1]);
+  EXPECT_TRUE(alive[3]);
+}
+
+TEST(LinkedList, NestedWalksKeepTheOuterObjectUntilTheOuterStepEnds) {
+  bool alive[3];
+  TrackedList list;
+  for (int i = 0; i < 3; ++i) AddTracked(list, i, &alive[i]);
+  std::vector<int> outer;
+  list.ForEach([&](Tracked& t) {
+    outer.push_back(t.id);
+    if (t.id != 0) return;
+    list.ForEach([&](Tracked& inner) {
+      if (inner.id == 0) KillTracked(inner);  // the object the outer walk is handling
+    });
+    EXPECT_TRUE(alive[0]) << "the outer step still runs on it";
+    EXPECT_EQ(t.id, 0);
+  });
+  EXPECT_EQ(outer, (std::vector<int>{0, 1, 2}));
+  EXPECT_FALSE(alive[0]);
+}

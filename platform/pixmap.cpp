@@ -45,6 +45,11 @@ std::shared_ptr<TPixmap> TPixmap::Convert(int fmt) const {
 }
 
 PixmapPtr LoadPixmap(const std::string& source) {
+  // Embedded pictures are decoded where they lie, without a copy.
+  if (source.starts_with(kIncbinPrefix)) {
+    ResourceBytes res = FindResource(std::string_view(source).substr(kIncbinPrefix.size()));
+    return res.found ? DecodePicture(res.data, res.size) : nullptr;
+  }
   std::vector<std::uint8_t> bytes;
   if (!ReadSource(source, bytes)) return nullptr;
   return DecodePicture(bytes.data(), bytes.size());

@@ -5,7 +5,7 @@
 
 #include "platform/image.hpp"
 
-class MGE_Sprite;
+struct MGE_Sprite;
 
 // Display-mode tables, tried in order (width, height).
 struct ModeSize {
@@ -37,6 +37,11 @@ struct SaverScene {
   float vw = 800, vh = 500;  // the virtual screen
 };
 inline SaverScene Scene;
+
+// Scene time (ms) between ordinary bubbles and between set changes for the settings' values.
+// Any int is accepted: the arithmetic is wide enough never to overflow.
+float CreationInterval(int howOften);
+float ChangeInterval(int change);
 
 void SaverSetUp();
 // The scene's part of the set-up, on a screen that is already open: atlas, fade-in, timers from

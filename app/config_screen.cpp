@@ -34,7 +34,7 @@ void ShowPicture(MGE_Sprite* s, const char* name) {
 // screen is built again from scratch afterwards with the settings just saved.
 void RunSaverNested() {
   FlushAppInput();
-  SaveSaverSettings(*SettingsDocument);
+  SaveSettingsOrLog();
   GraphicsClose();
   SetMouseVisible(false);
   MGE_GameSystem::SleepMs(1000);
@@ -119,8 +119,9 @@ void ConfigSetUp() {
   AddSprite("exit", 505, 360, kExit, true);
   MGE_SpritePtr check = AddSprite("on", 320, 240, kCheckBox, true);
   if (check && BackgroundOnValue == 0) ShowPicture(check.get(), "off");
-  FirstKnob = AddSprite("slider", float(HowOftenValue + 44), kFirstKnobY, kKnob, true);
-  SecondKnob = AddSprite("slider", float(ChangeValue + 44), kSecondKnobY, kKnob, true);
+  // In float: a hand-edited value near the int limits must not overflow.
+  FirstKnob = AddSprite("slider", float(HowOftenValue) + 44, kFirstKnobY, kKnob, true);
+  SecondKnob = AddSprite("slider", float(ChangeValue) + 44, kSecondKnobY, kKnob, true);
   FlushAppInput();
   ResetTiming();
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/app_state.hpp"
+#include "app/command_line.hpp"
 #include "app/config_screen.hpp"
 #include "app/hack_mode.hpp"
 #include "app/preview.hpp"
@@ -11,12 +12,11 @@
 #include "app/shared_ops.hpp"
 #include "assets/assets.hpp"
 #include "framework/game.hpp"
-#include "ini/int_conversion.hpp"
 #include "platform/graphics.hpp"
 #include "platform/input.hpp"
 #include "platform/system.hpp"
 
-void StartUp(int argc, char** argv) {
+void StartUp(const StartChoice& choice) {
   RegisterEmbeddedResources();
   AppLogic = std::make_unique<TFixedRateLogic>();
   PackLookup = MGE_PackDefinitionType{};
@@ -30,7 +30,7 @@ void StartUp(int argc, char** argv) {
   SettingsDocument = std::make_unique<TINIFile>(Game->ProfilePath + "config.ini");
   SettingsDocument->CreateMissingEntries(1);
 
-  if (argc == 3) ParentWindow = TextToInt(argv[2]);
+  ParentWindow = choice.parent_window;
   PreviewPicture = ImageLoad("incbin::previewimage.jpg", FILTEREDIMAGE);
   AppLogic->Create();
   AppLogic->Init();
@@ -38,32 +38,28 @@ void StartUp(int argc, char** argv) {
 
 namespace {
 
-void Dispatch(int argc, char** argv) {
-  std::string mode = argc >= 2 ? argv[1] : "";
-  if (argc < 2) {
-    SaverSetUp();
-  } else if (mode == "/s") {
-    SetMouseVisible(false);
-    SaverSetUp();
-  } else if (mode == "/p") {
+void Dispatch(const StartChoice& choice) {
+  if (choice.mode == StartMode::Preview) {
     PreviewSetUp();
     while (KeyHitCount(27) == 0) PreviewStep();
     PreviewEnd();
-  } else {
-    ConfigSetUp();
   }
+  if (choice.mode == StartMode::Configuration) return ConfigSetUp();
+  if (choice.hide_pointer) SetMouseVisible(false);
+  SaverSetUp();
 }
 
 }  // namespace
 
 void RunProgram(int argc, char** argv) {
+  const StartChoice choice = ChooseStart(argc, argv);
   HackOptions hack = ParseHackOptions(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
   if (hack.active) {
-    StartUp(argc, argv);
+    StartUp(choice);
     RunHackMode(hack);
   }
-  StartUp(argc, argv);
-  Dispatch(argc, argv);
+  StartUp(choice);
+  Dispatch(choice);
   while (RunMode != kRunFinished) {
     MouseHitLatch = MouseHitCount(1);
     if (RunMode == kRunConfiguration) ConfigStep();

@@ -4,6 +4,8 @@
 // Never returns.
 [[noreturn]] void RunProgram(int argc, char** argv);
 
+struct StartChoice;
+
 // Start-up: resources, the shared objects, the folders and the settings document, the host
 // handle and the preview picture.
-void StartUp(int argc, char** argv);
+void StartUp(const StartChoice& choice);

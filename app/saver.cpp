@@ -1,6 +1,7 @@
 #include "app/saver.hpp"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -184,6 +185,12 @@ void ChooseVirtualSize(float aspect, int wideW, int wideH, int stdW, int stdH, i
   stretch = wide ? 1 : stdStretch;
 }
 
+float CreationInterval(int howOften) { return float(std::int64_t{299} - howOften) * 1.5f; }
+
+float ChangeInterval(int change) {
+  return float((std::int64_t{299} - change) / 5 * 1000 + 1000);
+}
+
 int SaverGraphics(int wideW, int wideH, int stdW, int stdH, int stdStretch) {
   float desktop_w = float(GetDesktopWidth(0)), desktop_h = float(GetDesktopHeight(0));
   float aspect = desktop_h > 0 ? desktop_w / desktop_h : 0;
@@ -243,8 +250,8 @@ void SaverSceneStart() {
   Scene.corner_toggle = Rand(0, 1);
   Scene.mouse_reference_x = MGE_MouseType::X();
   Scene.mouse_grace_timer = 0;
-  Scene.creation_interval = float(299 - HowOftenValue) * 1.5f;
-  Scene.change_interval = float(((299 - ChangeValue) / 5) * 1000 + 1000);
+  Scene.creation_interval = CreationInterval(HowOftenValue);
+  Scene.change_interval = ChangeInterval(ChangeValue);
   Scene.change_timer = 0;
   Scene.creation_timer = 0;
   Scene.BubbleSet = Rand(1, 10);

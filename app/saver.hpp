@@ -5,7 +5,7 @@
 
 #include "platform/image.hpp"
 
-class MGE_Sprite;
+struct MGE_Sprite;
 
 // Display-mode tables, tried in order (width, height).
 struct ModeSize {
@@ -38,6 +38,11 @@ struct SaverScene {
   bool watch_mouse = true;   // the mouse guard; off when a screen-saver daemon decides the end
 };
 inline SaverScene Scene;
+
+// Scene time (ms) between ordinary bubbles and between set changes for the settings' values.
+// Any int is accepted: the arithmetic is wide enough never to overflow.
+float CreationInterval(int howOften);
+float ChangeInterval(int change);
 
 void SaverSetUp();
 // The scene's part of the set-up, on a screen that is already open: atlas, fade-in, timers from

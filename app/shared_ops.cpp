@@ -5,6 +5,7 @@
 #include "app/app_state.hpp"
 #include "app/saver_settings.hpp"
 #include "app/smooth_frame_rate.hpp"
+#include "framework/error_report.hpp"
 #include "framework/system_info.hpp"
 #include "platform/host.hpp"
 #include "platform/input.hpp"
@@ -26,8 +27,14 @@ void CentreWindowOnDesktop() { CentreActiveWindowOnDesktop(); }
 
 void SetActiveWindowIcon() { SetWindowIconFromExe(ProgramPath, ActiveWindow()); }
 
+bool SaveSettingsOrLog() {
+  if (!SettingsDocument || SaveSaverSettings(*SettingsDocument)) return true;
+  LogError("Cannot save settings file " + SettingsDocument->GetFilename());
+  return false;
+}
+
 void ExitProgram() {
-  if (SettingsDocument) SaveSaverSettings(*SettingsDocument);
+  SaveSettingsOrLog();
   if (GraphicsOpened == 1 && Kit) Kit->Finish();
   SetMouseVisible(true);
   if (!ExitUrl.empty()) OpenURL(ExitUrl);

@@ -11,6 +11,9 @@ void ResetTiming();
 void CentreWindowOnDesktop();
 // Gives the active window the program's icon.
 void SetActiveWindowIcon();
+// Saves the saver's settings. A save that fails (an unwritable folder, a full disk) leaves the
+// previous file whole and is logged (LogError); the program carries on. False when it failed.
+bool SaveSettingsOrLog();
 // The single orderly exit: save the settings, close the kit, show the pointer, open ExitUrl,
 // end with exit code 0.
 [[noreturn]] void ExitProgram();

@@ -1,7 +1,8 @@
 #include "framework/error_report.hpp"
 
-#include <ctime>
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "framework/globals.hpp"
@@ -46,6 +47,11 @@ void ReportError(const std::string& message, int endProgram) {
   else Notify(message, false);
   WriteErrorLog(DataFolder, message, std::time(nullptr));
   if (endProgram) std::exit(1);
+}
+
+void LogError(const std::string& message) {
+  std::fprintf(stderr, "%s: %s\n", AppTitle().c_str(), message.c_str());
+  WriteErrorLog(DataFolder, message, std::time(nullptr));
 }
 
 bool AnyKeyHit() {

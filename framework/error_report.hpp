@@ -8,6 +8,11 @@
 // when endProgram is set.
 void ReportError(const std::string& message, int endProgram);
 
+// Writes the message to "ErrorLog.txt" and standard error, showing nothing and waiting for no
+// one: for failures on the way out, when the screen is gone and a box could hold the program
+// open with nobody there to answer it.
+void LogError(const std::string& message);
+
 // A modal box drawn with the drawing layer; returns when a key or mouse button is hit.
 void ErrorBox(const std::string& message, int width, int height);
 

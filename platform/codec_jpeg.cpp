@@ -1,5 +1,6 @@
 // JPEG reading and writing through libjpeg. Its fatal errors longjmp back into the helpers
-// below instead of ending the process; warnings are silenced.
+// below instead of ending the process. libjpeg only warns about damaged or missing data and
+// makes up the rest of the picture; a decode takes any warning as a failure.
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
@@ -15,10 +16,25 @@ struct ErrorManager {
   std::jmp_buf jump;
 };
 
+// Huffman-coded scans spend at least one bit on every 8 x 8 block, so a whole picture brings
+// at least a byte per 512 pixels. Refusing denser claims before libjpeg allocates for them keeps
+// a few bytes from costing hundreds of megabytes. (Arithmetic coding could be denser; such
+// pictures are refused too.)
+constexpr std::int64_t kMaxPixelsPerByte = 512;
+
 void OnFatal(j_common_ptr info) {
   std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
 }
 void OnMessage(j_common_ptr) {}
+// Level -1 is a warning about corrupt or missing data; higher levels are traces.
+void OnEmitWhileDecoding(j_common_ptr info, int level) {
+  if (level < 0) OnFatal(info);
+}
+
+bool SizeAcceptable(std::int64_t w, std::int64_t h, std::size_t size) {
+  return w > 0 && h > 0 && w <= kMaxPictureSide && h <= kMaxPictureSide &&
+         w * h <= kMaxPicturePixels && w * h <= std::int64_t(size) * kMaxPixelsPerByte;
+}
 
 bool DecodeInto(const std::uint8_t* data, std::size_t size, PixmapPtr* result) {
   jpeg_decompress_struct info;
@@ -26,6 +42,7 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, PixmapPtr* result) {
   info.err = jpeg_std_error(&err.base);
   err.base.error_exit = OnFatal;
   err.base.output_message = OnMessage;
+  err.base.emit_message = OnEmitWhileDecoding;
   if (setjmp(err.jump)) {
     jpeg_destroy_decompress(&info);
     result->reset();
@@ -34,8 +51,7 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, PixmapPtr* result) {
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
-  std::int64_t w = info.image_width, h = info.image_height;
-  if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels) {
+  if (!SizeAcceptable(info.image_width, info.image_height, size)) {
     jpeg_destroy_decompress(&info);
     return false;
   }

@@ -456,3 +456,4 @@ void GetProjectionSize(float& width, float& height) {
 
 RenderStats CurrentFrameStats() { return detail::RendererCurrentStats(); }
 RenderStats LastFrameStats() { return detail::RendererLastStats(); }
+int LiveTextureCount() { return detail::RendererLiveTextures(); }

@@ -167,3 +167,5 @@ struct RenderStats {
 };
 RenderStats CurrentFrameStats();  // since the last Flip
 RenderStats LastFrameStats();     // of the frame the last Flip showed
+// Textures made for image frames in the open graphics and not deleted yet.
+int LiveTextureCount();

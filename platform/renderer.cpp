@@ -99,6 +99,7 @@ struct Renderer {
   float proj_w = 1.0f, proj_h = 1.0f;
   int back_w = 1, back_h = 1;
   RenderStats current, last;
+  int live_textures = 0;  // made by CreateTexture in this context and not yet deleted
 } g;
 
 GLuint Compile(GLenum type, const char* source) {
@@ -253,6 +254,7 @@ bool RendererInit() {
   g.blend = MASKBLEND;
   g.pending.held = false;
   g.current = g.last = RenderStats{};
+  g.live_textures = 0;
   ApplyProjection();
   ApplyClip();
   return true;
@@ -275,6 +277,7 @@ void RendererShutdown() {
 }
 
 bool RendererReady() { return g.ready; }
+int RendererLiveTextures() { return g.ready ? g.live_textures : 0; }
 unsigned RendererGeneration() { return g.generation; }
 
 namespace {
@@ -497,6 +500,7 @@ unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped) {
   if (!g.ready) return 0;
   GLuint texture = 0;
   glGenTextures(1, &texture);
+  if (texture) ++g.live_textures;
   BindForChange(texture);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
@@ -522,6 +526,7 @@ void DeleteTexture(unsigned texture) {
   if (g.gpu_texture == texture) g.gpu_texture = ~0u;
   GLuint name = texture;
   glDeleteTextures(1, &name);
+  --g.live_textures;
 }
 
 std::uint32_t PackColor(int r, int g_, int b, float alpha) {

@@ -18,6 +18,7 @@ struct Vertex {
 bool RendererInit();
 void RendererShutdown();
 bool RendererReady();
+int RendererLiveTextures();
 
 // State; each flushes pending quads only when it changes what the GPU would do.
 void RendererSetTexture(unsigned texture);  // 0 selects a plain white texture

@@ -1,9 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <unistd.h>
 
+#include <climits>
+#include <filesystem>
+
+#include "app/app_state.hpp"
+#include "app/saver.hpp"
 #include "app/saver_settings.hpp"
+#include "app/shared_ops.hpp"
+#include "framework/globals.hpp"
 #include "ini/ini_file.hpp"
+#include "ini/replace_file.hpp"
 #include "tests/support/support.hpp"
 
 namespace {
@@ -88,4 +96,72 @@ TEST_F(SaverSettingsTest, UnwritableFileMakesSaveReturnZero) {
   settings.SetFilename(dir / "missing/config.ini");
   LoadSaverSettings(settings);
   EXPECT_EQ(SaveSaverSettings(settings), 0);
+}
+
+// However a save of the settings breaks off, the file holds the old settings or the new ones.
+TEST_F(SaverSettingsTest, ASaveBrokenOffAtAnyByteLeavesTheOldSettings) {
+  Store("[Vorpels]\r\nBackgroundOn=\"1\"\r\nHowOften=\"11\"\r\nHowOftenToChangeBubbles=\"22\"\r\n\r\n");
+  const std::string old = testsupport::ReadFile(path);
+  LoadSaverSettings(settings);
+  HowOftenValue = 299;
+  const std::size_t new_size = old.size() + 2;  // "300" in place of "11"
+  for (std::size_t at = 0; at <= new_size; ++at) {
+    ScriptedWriteFault fault(at);
+    ASSERT_EQ(SaveSaverSettings(settings), 0) << at;
+    ASSERT_EQ(testsupport::ReadFile(path), old) << at;
+    ASSERT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << at;
+  }
+  TINIFile again(path);
+  LoadSaverSettings(again);
+  EXPECT_EQ(HowOftenValue, 10);
+  EXPECT_EQ(ChangeValue, 21);
+}
+
+TEST_F(SaverSettingsTest, ACrashDuringTheExitSaveLeavesTheOldFile) {
+  Store("[Vorpels]\r\nHowOften=\"11\"\r\n");
+  SettingsDocument = std::make_unique<TINIFile>(path);
+  EXPECT_EXIT(
+      {
+        ScriptedWriteFault crash(20, [] { _exit(9); });
+        ExitProgram();
+      },
+      testing::ExitedWithCode(9), "");
+  EXPECT_EQ(testsupport::ReadFile(path), "[Vorpels]\r\nHowOften=\"11\"\r\n");
+  SettingsDocument.reset();
+}
+
+// An unwritable folder or a full disk: the program goes on (and ends normally at its exit),
+// the failed save is written to the error log and to standard error.
+TEST_F(SaverSettingsTest, AFailedSaveIsLoggedAndTheProgramCarriesOn) {
+  DataFolder = dir.str() + "/";
+  SettingsDocument = std::make_unique<TINIFile>(dir / "missing/config.ini");
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(SaveSettingsOrLog());
+  const std::string said = testing::internal::GetCapturedStderr();
+  const std::string message = "Cannot save settings file " + dir / "missing/config.ini";
+  EXPECT_NE(said.find(message), std::string::npos) << said;
+  const std::string log = testsupport::ReadFile(DataFolder + "ErrorLog.txt");
+  EXPECT_EQ(log.substr(log.size() - message.size() - 2), message + "\r\n");
+  EXPECT_EXIT(ExitProgram(), testing::ExitedWithCode(0), "Cannot save settings file");
+
+  std::filesystem::remove(DataFolder + "ErrorLog.txt");
+  SettingsDocument = std::make_unique<TINIFile>(path);
+  EXPECT_TRUE(SaveSettingsOrLog());
+  EXPECT_FALSE(std::filesystem::exists(DataFolder + "ErrorLog.txt"));
+  SettingsDocument.reset();
+  DataFolder.clear();
+}
+
+TEST(SaverIntervals, AnyStoredValueGivesAFiniteIntervalWithoutOverflow) {
+  EXPECT_FLOAT_EQ(CreationInterval(233), 99);
+  EXPECT_FLOAT_EQ(CreationInterval(0), 448.5f);
+  EXPECT_FLOAT_EQ(CreationInterval(299), 0);
+  EXPECT_FLOAT_EQ(ChangeInterval(200), 20000);
+  EXPECT_FLOAT_EQ(ChangeInterval(0), 60000);
+  EXPECT_FLOAT_EQ(ChangeInterval(299), 1000);
+  // Hand-edited extremes: the arithmetic of int would overflow here.
+  EXPECT_FLOAT_EQ(CreationInterval(INT_MIN), (299.0f + 2147483648.0f) * 1.5f);
+  EXPECT_LT(CreationInterval(INT_MAX), 0);
+  EXPECT_FLOAT_EQ(ChangeInterval(INT_MIN), float((299LL + 2147483648LL) / 5 * 1000 + 1000));
+  EXPECT_FLOAT_EQ(ChangeInterval(INT_MAX), float((299LL - 2147483647LL) / 5 * 1000 + 1000));
 }

@@ -3,7 +3,11 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <signal.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,10 +22,42 @@ std::string ProgramPath() { return VORPELSAVER_PATH; }
 
 void SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
+namespace {
+
+// Root ignores file permissions through these capabilities; without them it is refused like
+// anyone else. They leave the bounding set too, or root would get them back at exec.
+void DropFilePrivileges() {
+  const int caps[] = {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER};
+  for (int cap : caps) prctl(PR_CAPBSET_DROP, cap, 0, 0, 0);
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[2] = {};
+  if (syscall(SYS_capget, &header, data) != 0) return;
+  for (int cap : caps) {
+    data[cap / 32].effective &= ~(1u << (cap % 32));
+    data[cap / 32].permitted &= ~(1u << (cap % 32));
+  }
+  syscall(SYS_capset, &header, data);
+}
+
+void ApplySetup(const ProcessSetup& setup, int stderr_fd) {
+  if (stderr_fd >= 0) dup2(stderr_fd, 2);
+  if (setup.disk_full) {
+    signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead of ending the process
+    rlimit none{0, 0};
+    setrlimit(RLIMIT_FSIZE, &none);
+  }
+  if (setup.ordinary_user) DropFilePrivileges();
+}
+
+}  // namespace
+
 Program::Program(const std::vector<std::string>& args, const std::string& cwd,
-                 const std::map<std::string, std::string>& env) {
+                 const std::map<std::string, std::string>& env, const ProcessSetup& setup) {
+  int pipe_fds[2] = {-1, -1};
+  if (setup.capture_stderr && pipe2(pipe_fds, O_CLOEXEC) != 0) pipe_fds[0] = pipe_fds[1] = -1;
   pid_ = fork();
   if (pid_ == 0) {
+    ApplySetup(setup, pipe_fds[1]);
     if (chdir(cwd.c_str()) != 0) _exit(126);
     for (const auto& [name, value] : env) setenv(name.c_str(), value.c_str(), 1);
     int devnull = open("/dev/null", O_RDONLY);
@@ -35,6 +71,8 @@ Program::Program(const std::vector<std::string>& args, const std::string& cwd,
     execv(program.c_str(), argv.data());
     _exit(127);
   }
+  if (pipe_fds[1] >= 0) close(pipe_fds[1]);
+  stderr_fd_ = pipe_fds[0];
 }
 
 Program::~Program() {
@@ -42,6 +80,16 @@ Program::~Program() {
     kill(pid_, SIGKILL);
     Wait(5000);
   }
+  if (stderr_fd_ >= 0) close(stderr_fd_);
+}
+
+std::string Program::Stderr() {
+  // The pipe ends when the program and everything it started have closed it.
+  char buffer[4096];
+  ssize_t n;
+  while (stderr_fd_ >= 0 && (n = read(stderr_fd_, buffer, sizeof buffer)) > 0)
+    stderr_.append(buffer, std::size_t(n));
+  return stderr_;
 }
 
 std::optional<int> Program::Wait(int timeout_ms) {
@@ -227,6 +275,16 @@ PictureStats Analyse(const TPixmap& picture) {
   stats.mean_brightness = total ? brightness / double(total) : 0;
   stats.black_fraction = total ? double(black) / double(total) : 0;
   return stats;
+}
+
+PixmapPtr WaitForScene(XSession& screen, Window window, int min_colours, int timeout_ms) {
+  PixmapPtr shot;
+  for (int waited = 0; waited <= timeout_ms; waited += 250) {
+    shot = screen.Grab(window);
+    if (!shot || Analyse(*shot).distinct_colours > min_colours) break;
+    SleepMs(250);
+  }
+  return shot;
 }
 
 }  // namespace e2e

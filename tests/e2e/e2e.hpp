@@ -17,12 +17,19 @@
 
 namespace e2e {
 
+// How the program's process is set up besides its arguments, folder and environment.
+struct ProcessSetup {
+  bool capture_stderr = false;  // collect standard error for Program::Stderr
+  bool disk_full = false;       // every write that would grow a file fails (RLIMIT_FSIZE 0)
+  bool ordinary_user = false;   // file permissions apply even when the tests run as root
+};
+
 // The program under test, started with arguments in a working folder and with extra
 // environment variables; killed if still running when destroyed.
 class Program {
  public:
   Program(const std::vector<std::string>& args, const std::string& cwd,
-          const std::map<std::string, std::string>& env = {});
+          const std::map<std::string, std::string>& env = {}, const ProcessSetup& setup = {});
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -32,10 +39,14 @@ class Program {
   bool Running();
   void Signal(int sig);
   pid_t pid() const { return pid_; }
+  // What the program wrote to standard error, once it has ended (capture_stderr).
+  std::string Stderr();
 
  private:
   pid_t pid_ = -1;
   std::optional<int> status_;
+  int stderr_fd_ = -1;
+  std::string stderr_;
 };
 
 // A connection to the X server the program runs on.
@@ -79,6 +90,11 @@ struct PictureStats {
   double black_fraction = 0;  // pixels darker than 8 in every channel
 };
 PictureStats Analyse(const TPixmap& picture);
+
+// Grabs the window until its picture has more than min_colours distinct colours (a scene rather
+// than a black or blank screen) or the time is up; the last grab, none if the window is gone.
+// Busy machines start the scene late, so tests wait for it instead of sleeping a fixed time.
+PixmapPtr WaitForScene(XSession& screen, Window window, int min_colours, int timeout_ms);
 
 // The program under test.
 std::string ProgramPath();

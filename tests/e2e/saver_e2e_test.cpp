@@ -102,8 +102,7 @@ TEST_F(SaverE2E, BubblesShowOverTheTiledBackgroundOrOverBlack) {
     Program saver({}, dir.str(), env);
     Window window = StartSaver(saver);
     ASSERT_NE(window, 0u);
-    SleepMs(3000);
-    PixmapPtr shot = screen.Grab(window);
+    PixmapPtr shot = WaitForScene(screen, window, 60, 15000);
     ASSERT_TRUE(shot);
     PictureStats stats = Analyse(*shot);
     Xdo({"key", "Escape"});

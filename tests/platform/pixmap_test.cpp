@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <zlib.h>
 
 #include "platform/pixmap.hpp"
 #include "platform/resources.hpp"
@@ -62,9 +64,13 @@ TEST(Pixmap, BrokenPicturesGiveNothing) {
   ASSERT_FALSE(png.empty());
   ASSERT_FALSE(jpg.empty());
   EXPECT_EQ(DecodePicture(png.data(), png.size() / 2), nullptr);
-  // A JPEG cut short decodes what is there or nothing, and never crashes.
-  DecodePicture(jpg.data(), jpg.size() / 2);
-  EXPECT_EQ(DecodePicture(jpg.data(), 10), nullptr);
+  // libjpeg would make up the missing rest of a JPEG cut short; it is refused like a PNG.
+  ASSERT_NE(DecodePicture(jpg.data(), jpg.size()), nullptr);
+  for (std::size_t cut : {std::size_t(10), jpg.size() / 2, jpg.size() - 2})
+    EXPECT_EQ(DecodePicture(jpg.data(), cut), nullptr) << cut << " of " << jpg.size();
+  std::vector<std::uint8_t> damaged = jpg;
+  for (std::size_t i = damaged.size() / 2; i < damaged.size() - 2; i += 5) damaged[i] = 0xFF;
+  EXPECT_EQ(DecodePicture(damaged.data(), damaged.size()), nullptr);
   std::vector<std::uint8_t> garbage(1000, 0xAB);
   EXPECT_EQ(DecodePicture(garbage.data(), garbage.size()), nullptr);
   EXPECT_EQ(DecodePicture(nullptr, 0), nullptr);
@@ -85,6 +91,37 @@ TEST(Pixmap, HugeDeclaredSizeIsRefusedBeforeAllocating) {
   png[18] = 0x00;
   png[19] = 0x00;  // width 1048576
   EXPECT_EQ(DecodePicture(png.data(), png.size()), nullptr);
+}
+
+namespace {
+long PeakResidentKb() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+void PutBigEndian(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value, int size) {
+  for (int i = 0; i < size; ++i) bytes[at + std::size_t(i)] = std::uint8_t(value >> (8 * (size - 1 - i)));
+}
+}  // namespace
+
+// 16384 x 4096 is within the size limits, but a few hundred bytes cannot hold it: refused before
+// the 256 MiB of pixels are allocated, for PNG (valid header, checksum and all) and JPEG.
+TEST(Pixmap, SizesTheDataCannotHoldAreRefusedBeforeAllocating) {
+  std::vector<std::uint8_t> png = EncodePNG(Gradient(4, 4), 6);
+  PutBigEndian(png, 16, 16384, 4);
+  PutBigEndian(png, 20, 4096, 4);
+  PutBigEndian(png, 29, std::uint32_t(crc32(0, png.data() + 12, 17)), 4);  // "IHDR" + its data
+  std::vector<std::uint8_t> jpg = EncodeJPEG(Gradient(8, 8), 80);
+  std::size_t sof = 2;
+  while (sof + 9 < jpg.size() && !(jpg[sof] == 0xFF && jpg[sof + 1] == 0xC0)) ++sof;
+  ASSERT_LT(sof + 9, jpg.size());
+  PutBigEndian(jpg, sof + 5, 4096, 2);   // height
+  PutBigEndian(jpg, sof + 7, 16384, 2);  // width
+  const long before = PeakResidentKb();
+  EXPECT_EQ(DecodePicture(png.data(), png.size()), nullptr);
+  EXPECT_EQ(DecodePicture(jpg.data(), jpg.size()), nullptr);
+  EXPECT_LT(PeakResidentKb() - before, 64 * 1024);
 }
 
 TEST(Pixmap, FailedSaveKeepsThePreviousFile) {

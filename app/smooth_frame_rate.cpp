@@ -30,6 +30,7 @@ void TSmoothFrameRate::Reset() {
   NextMeasureTime = Now() + 2500;
   WorkTime = 0;
   MeasuredFPS = 0;
+  WaitTime = 0;
   SetFPS(60);
 }
 
@@ -52,7 +53,9 @@ void TSmoothFrameRate::Update() {
     SetFPS(MeasuredFPS + 1);
     NextMeasureTime = Now() + 2500;
   }
+  const double wait_start = Now();
   while (ClockDiff(MillisecondClock(), NextFrameTime) <= 0) ClockSpin();
+  WaitTime += Now() - wait_start;
   if (TargetFPS != 0) NextFrameTime = ClockDiff(MillisecondClock(), -Period(TargetFPS));
   LastFrameEnd = Now();
 }

@@ -20,6 +20,7 @@ class TSmoothFrameRate {
   static inline double WorkTime = 0;
   static inline double NextMeasureTime = 0;
   static inline double MeasuredFPS = 0;
+  static inline double WaitTime = 0;  // ms spent busy-waiting since Reset, for the run statistics
 
  private:
   static double Now();  // milliseconds since Reset

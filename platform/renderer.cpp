@@ -3,6 +3,8 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <cmath>
+#include <unordered_map>
 #include <vector>
 
 namespace detail {
@@ -80,6 +82,12 @@ struct PendingTile {
   float xy[8], uv[8];
 };
 
+// What sampling a texture needs, as its last upload and wrap setting left it.
+struct TextureInfo {
+  int width = 0, height = 0;
+  bool filtered = false, mipmapped = false, repeat = false;
+};
+
 struct Renderer {
   bool ready = false;
   unsigned generation = 0;
@@ -93,13 +101,16 @@ struct Renderer {
   int gpu_blend = -1;
   GLuint pair_program = 0, pair_vao = 0, pair_vbo = 0;
   GLint pair_u_scale = -1;
+  // Bilinear without mip levels, clamped [0] and repeating [1]: what a filtered, mip-mapped
+  // texture samples like wherever it is magnified.
+  GLuint magnify_sampler[2] = {0, 0};
+  std::unordered_map<unsigned, TextureInfo> textures;  // made here and not yet deleted
   PendingTile pending;
   int clip[4] = {0, 0, 0, 0};
   bool clip_on = false;
   float proj_w = 1.0f, proj_h = 1.0f;
   int back_w = 1, back_h = 1;
   RenderStats current, last;
-  int live_textures = 0;  // made by CreateTexture in this context and not yet deleted
 } g;
 
 GLuint Compile(GLenum type, const char* source) {
@@ -193,6 +204,15 @@ bool InitPairProgram() {
   glVertexAttribPointer(1, 4, GL_FLOAT, GL_FALSE, stride, (void*)offsetof(PairVertex, u0));
   glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, (void*)offsetof(PairVertex, rgba));
   for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
+  glGenSamplers(2, g.magnify_sampler);
+  for (int repeat = 0; repeat < 2; ++repeat) {
+    GLuint sampler = g.magnify_sampler[repeat];
+    GLint wrap = repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE;
+    glSamplerParameteri(sampler, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glSamplerParameteri(sampler, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_S, wrap);
+    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_T, wrap);
+  }
   return true;
 }
 
@@ -254,7 +274,7 @@ bool RendererInit() {
   g.blend = MASKBLEND;
   g.pending.held = false;
   g.current = g.last = RenderStats{};
-  g.live_textures = 0;
+  g.textures.clear();
   ApplyProjection();
   ApplyClip();
   return true;
@@ -270,6 +290,7 @@ void RendererShutdown() {
   glDeleteBuffers(1, &g.pair_vbo);
   glDeleteVertexArrays(1, &g.pair_vao);
   glDeleteProgram(g.pair_program);
+  glDeleteSamplers(2, g.magnify_sampler);
   g.pending.held = false;
   g.vertices.clear();
   g.ready = false;
@@ -277,7 +298,7 @@ void RendererShutdown() {
 }
 
 bool RendererReady() { return g.ready; }
-int RendererLiveTextures() { return g.ready ? g.live_textures : 0; }
+int RendererLiveTextures() { return g.ready ? int(g.textures.size()) : 0; }
 unsigned RendererGeneration() { return g.generation; }
 
 namespace {
@@ -327,6 +348,25 @@ void FlushBatch() {
   g.vertices.clear();
 }
 
+// The sampler to draw an axis-aligned quad with: a filtered, mip-mapped texture spread over at
+// least a pixel per texel is only ever magnified, so the plain bilinear sampler gives the same
+// picture without the per-pixel level-of-detail work (a fifth of a full-screen pass in a
+// software rasteriser). 0 keeps the texture's own sampling.
+GLuint SamplerFor(unsigned texture, const float xy[8], const float uv[8]) {
+  auto it = g.textures.find(texture);
+  if (it == g.textures.end()) return 0;
+  const TextureInfo& t = it->second;
+  if (!t.filtered || !t.mipmapped) return 0;
+  const bool axis_aligned = xy[1] == xy[3] && xy[0] == xy[6] && uv[1] == uv[3] && uv[0] == uv[6];
+  if (!axis_aligned) return 0;
+  const float pixels_x = std::abs(xy[2] - xy[0]) * float(g.back_w) / g.proj_w;
+  const float pixels_y = std::abs(xy[7] - xy[1]) * float(g.back_h) / g.proj_h;
+  const float texels_x = std::abs(uv[2] - uv[0]) * float(t.width);
+  const float texels_y = std::abs(uv[7] - uv[1]) * float(t.height);
+  if (!(pixels_x >= texels_x && pixels_y >= texels_y)) return 0;
+  return g.magnify_sampler[t.repeat ? 1 : 0];
+}
+
 void DrawTilePair(unsigned front, const float uv[8], std::uint32_t rgba) {
   PairVertex v[4];
   for (int i = 0; i < 4; ++i)
@@ -342,8 +382,12 @@ void DrawTilePair(unsigned front, const float uv[8], std::uint32_t rgba) {
   glBindTexture(GL_TEXTURE_2D, front);
   glActiveTexture(GL_TEXTURE0);
   glBindTexture(GL_TEXTURE_2D, g.pending.texture);
+  glBindSampler(0, SamplerFor(g.pending.texture, g.pending.xy, g.pending.uv));
+  glBindSampler(1, SamplerFor(front, g.pending.xy, uv));
   glDisable(GL_BLEND);
   glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
+  glBindSampler(0, 0);
+  glBindSampler(1, 0);
   g.current.draw_calls++;
   g.current.quads += 2;
   // Back to the batch's own objects; its texture and blend are set again when next used.
@@ -494,13 +538,18 @@ void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mi
                rgba.pixels.data());
   SetFilters(filtered, mipmapped);
   if (mipmapped) glGenerateMipmap(GL_TEXTURE_2D);
+  TextureInfo& info = g.textures[texture];
+  info.width = rgba.width;
+  info.height = rgba.height;
+  info.filtered = filtered;
+  info.mipmapped = mipmapped;
 }
 
 unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped) {
   if (!g.ready) return 0;
   GLuint texture = 0;
   glGenTextures(1, &texture);
-  if (texture) ++g.live_textures;
+  if (!texture) return 0;
   BindForChange(texture);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
@@ -514,6 +563,7 @@ void SetTextureRepeat(unsigned texture, bool repeat) {
   GLint mode = repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, mode);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, mode);
+  if (auto it = g.textures.find(texture); it != g.textures.end()) it->second.repeat = repeat;
 }
 
 void DeleteTexture(unsigned texture) {
@@ -526,7 +576,7 @@ void DeleteTexture(unsigned texture) {
   if (g.gpu_texture == texture) g.gpu_texture = ~0u;
   GLuint name = texture;
   glDeleteTextures(1, &name);
-  --g.live_textures;
+  g.textures.erase(texture);
 }
 
 std::uint32_t PackColor(int r, int g_, int b, float alpha) {

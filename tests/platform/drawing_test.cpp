@@ -363,6 +363,47 @@ TEST_F(DrawingTest, ASolidTileAndAnAlphaTileOverItDrawInOnePassWithTheSameResult
   EXPECT_NEAR(Blue(separate), Blue(fused), 1);
 }
 
+namespace {
+// A tile whose every texel differs, so a wrong filter, mip level or wrap shows.
+ImagePtr PatternTile(std::uint32_t seed, std::uint32_t alpha_mask) {
+  auto pixmap = std::make_shared<TPixmap>(16, 16);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x)
+      pixmap->WritePixel(x, y, (std::uint32_t(x * 16 + y + 1) * seed) | alpha_mask);
+  return ImageFromPixmap(pixmap, FILTEREDIMAGE | MIPMAPPEDIMAGE);
+}
+}  // namespace
+
+// Fused tiles of filtered, mip-mapped pictures sample as the two draws would, whether the
+// projection spreads a texel over several pixels or squeezes several texels into one.
+TEST_F(DrawingTest, FusedMipMappedTilesMatchSeparateDrawsMagnifiedAndMinified) {
+  ImagePtr back = PatternTile(0x9E3779B1u, 0xFF000000u);
+  ImagePtr front = PatternTile(0x85EBCA77u, 0x00000000u);
+  auto draw = [&](bool apart) {
+    SetBlend(SOLIDBLEND);
+    ImageTile(back, 3.25f, 5.5f);
+    if (apart) SetViewport(0, 0, kWidth - 1, kHeight);  // keeps the two draws from fusing
+    SetBlend(ALPHABLEND);
+    SetColor(255, 255, 255);
+    ImageTile(front, 7.5f, 1.75f);
+    SetViewport(0, 0, kWidth, kHeight);
+    return GrabPixmap(0, 0, kWidth - 1, kHeight);
+  };
+  for (float scale : {2.5f, 1.0f, 0.4f}) {
+    SetProjectionSize(int(kWidth / scale), int(kHeight / scale));
+    PixmapPtr fused = draw(false);
+    PixmapPtr separate = draw(true);
+    int worst = 0;
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth - 1; ++x) {
+        std::uint32_t a = fused->ReadPixel(x, y), b = separate->ReadPixel(x, y);
+        for (int shift = 0; shift < 24; shift += 8)
+          worst = std::max(worst, std::abs(int((a >> shift) & 255) - int((b >> shift) & 255)));
+      }
+    EXPECT_LE(worst, 1) << "at scale " << scale;
+  }
+}
+
 TEST_F(DrawingTest, AHeldTileIsDrawnBeforeWhateverFollowsIt) {
   ImagePtr back = FlatTile(0xFF0000FF);
   SetBlend(SOLIDBLEND);

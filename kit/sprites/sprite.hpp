@@ -47,6 +47,23 @@ struct MGE_Sprite {
   std::weak_ptr<MGE_SpriteList::Node> link;
   int readytodie = 0;
   int killed = 0;
+
+  // What Automate runs: every switch a step tests, side by side, so that deciding what to do
+  // reads one or two cache lines instead of one per behaviour. A large scene is limited by
+  // how much of each record a step touches.
+  int enabled = 0;
+  float pausing = 0;
+  int outlinealphafading = 0, alphafading = 0, scaling = 0, xscaling = 0, yscaling = 0;
+  int animating = 0, rotating = 0;
+  int trailing = 0;
+  int engine_type = 0;
+  int facing = 0;
+  int rgbflashing = 0;
+  int customfuncflag = 0;
+  MGE_SpriteFunction customfunc;
+  // The sprite's own emitters; held in the record itself, an empty list costs no allocation.
+  TList<MGE_Emitter> emitterlist;
+  TList<MGE_EmitterSprite> emitterSpriteList;
   int id1 = 0, id2 = 0;
   int state = 0;
   float var1 = 0, var2 = 0, var3 = 0, var4 = 0, var5 = 0, var6 = 0;
@@ -70,14 +87,9 @@ struct MGE_Sprite {
   float xscale = 0, yscale = 0;
   float red = 0, green = 0, blue = 0;
   float targetred = 0, targetgreen = 0, targetblue = 0;
-  int rgbflashing = 0;
   float rgbflashspeed = 0;
   int img = 0;
   float srcx = 0, srcy = 0, width = 0, height = 0;
-
-  // Activity.
-  int enabled = 0;
-  float pausing = 0;
 
   // Collision.
   int collision_enabled = 0;
@@ -114,34 +126,26 @@ struct MGE_Sprite {
   float boundry_left = 0, boundry_top = 0, boundry_right = 0, boundry_bottom = 0;
   float move_duration = 0;
   float xdest = 0, ydest = 0;
-  int engine_type = 0;
   int engine_state = 0;
 
-  // Value behaviours: mode, lower bound, upper bound, change per delta unit, duration.
+  // Value behaviours: lower bound, upper bound, change per delta unit, duration (the modes are
+  // with the switches above).
   MGE_SpriteRef alphafromsprite;
-  int alphafading = 0;
   float alphafademin = 0, alphafademax = 0, alphafadedir = 0, alphafadeduration = 0;
   int alphafadeflags = 0;
-  int scaling = 0;
   float scalingmin = 0, scalingmax = 0, scalingdir = 0, scalingduration = 0;
-  int xscaling = 0;
   float xscalingmin = 0, xscalingmax = 0, xscalingdir = 0, xscalingduration = 0;
-  int yscaling = 0;
   float yscalingmin = 0, yscalingmax = 0, yscalingdir = 0, yscalingduration = 0;
-  int rotating = 0;
   float rotatingmin = 0, rotatingmax = 0, rotatingdir = 0, rotatingduration = 0;
-  int animating = 0;
   float animin = 0, animax = 0, anidir = 0, aniduration = 0;
   float animstartxpos = 0, animstartypos = 0, animwidth = 0, animheight = 0, animtilesacross = 0;
   float animtile = 0;
   int animindex = 0;
 
   // Facing, trails, emitters.
-  int facing = 0;
   MGE_SpriteRef spritetoface;
   float facex = 0, facey = 0;
   int facing_update_interval = 0;
-  int trailing = 0;
   float trailingfreq = 0;
   float trailingfreqbuffer = 0;
   float trailingalphafadespeed = 0;
@@ -156,9 +160,6 @@ struct MGE_Sprite {
   int trailsontop = 0;
   int trailslayer = 0;
   int emitterontop = 0;
-  // Held in the record itself: an empty list costs no allocation.
-  TList<MGE_Emitter> emitterlist;
-  TList<MGE_EmitterSprite> emitterSpriteList;
 
   // Paths.
   float spline_xoffset = 0, spline_yoffset = 0;
@@ -180,14 +181,13 @@ struct MGE_Sprite {
   float waypoint_delaybetweenindex = 0, waypoint_delaybetweenindexcounter = 0;
   int waypoint_leaveon = 0;
 
-  // Shadow, outline, homing, GUI, custom function.
+  // Shadow, outline, homing, GUI.
   int shadow_on = 0;
   float shadow_depth = 0;
   float shadow_yoffset = 0;
   float outlinealpha = 0;
   float outlinescale = 0;
   float outlinered = 0, outlinegreen = 0, outlineblue = 0;
-  int outlinealphafading = 0;
   float outlinealphafademin = 0, outlinealphafademax = 0, outlinealphafadedir = 0,
         outlinealphafadeduration = 0;
   int outlinealphafadeflags = 0;
@@ -198,8 +198,6 @@ struct MGE_Sprite {
   int gui_state = 0, gui_srcxbuf = 0, gui_srcybuf = 0, gui_hoverflag = 0, gui_index = 0,
       gui_oktoclick = 0;
   float gui_srcx = 0, gui_srcy = 0, gui_height = 0, gui_width = 0, gui_value = 0;
-  MGE_SpriteFunction customfunc;
-  int customfuncflag = 0;
 
   MGE_Sprite() = default;
   // A sprite is one record in one list; copies are made field by field where needed.

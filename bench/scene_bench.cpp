@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,11 +15,35 @@
 #include <string>
 #include <vector>
 
+#include "app/app_state.hpp"
 #include "app/headless_scene.hpp"
+#include "kit/game_system.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 #include "platform/graphics.hpp"
 #include "platform/random.hpp"
 
 namespace {
+
+// The screen area the live sprites' quads cover, in back-buffer pixels: how much the bubbles
+// ask of the rasteriser, overlaps counted and the parts off the screen not.
+double SpritePixels(int width, int height) {
+  float vw = 1, vh = 1;
+  GetProjectionSize(vw, vh);
+  const double per_unit = (double(width) / vw) * (double(height) / vh);
+  double area = 0;
+  for (int layer = 1;; ++layer) {
+    MGE_SpriteListPtr list = Kit->Sprite->GetSpriteList(layer);
+    if (!list) break;
+    list->ForEach([&](MGE_Sprite& s) {
+      const double w = std::abs(double(s.width) * s.xscale * s.scale);
+      const double h = std::abs(double(s.height) * s.yscale * s.scale);
+      const double x0 = std::max(0.0, s.x - w / 2), x1 = std::min(double(vw), s.x + w / 2);
+      const double y0 = std::max(0.0, s.y - h / 2), y1 = std::min(double(vh), s.y + h / 2);
+      if (x1 > x0 && y1 > y0) area += (x1 - x0) * (y1 - y0);
+    });
+  }
+  return area * per_unit;
+}
 
 struct Options {
   double seconds = 30;
@@ -86,6 +111,7 @@ int main(int argc, char** argv) {
   std::vector<int> sprites;
   double cpu_total = 0, due = 0;
   long draw_calls = 0, state_changes = 0, quads = 0;
+  double sprite_pixels = 0;
   for (int f = 0; f < frames; ++f) {
     double cpu0 = CpuMs();
     due += steps_per_frame;
@@ -108,6 +134,7 @@ int main(int argc, char** argv) {
     state_changes += stats.state_changes;
     quads += stats.quads;
     sprites.push_back(HeadlessSceneSprites());
+    sprite_pixels += SpritePixels(o.width, o.height);
   }
   HeadlessSceneClose();
 
@@ -129,16 +156,19 @@ int main(int argc, char** argv) {
   std::printf("  draw calls per frame   %.2f\n", double(draw_calls) / n);
   std::printf("  state changes / frame  %.2f\n", double(state_changes) / n);
   std::printf("  quads per frame        %.1f\n", double(quads) / n);
+  const double screens = sprite_pixels / n / (double(o.width) * o.height);
+  std::printf("  sprite area per frame  %.2f screens\n", screens);
   std::printf("  peak resident memory   %.1f MiB\n", double(PeakRssKb()) / 1024.0);
   std::printf(
       "{\"width\":%d,\"height\":%d,\"how_often\":%d,\"frames\":%d,\"logic_steps\":%zu,"
       "\"step_ms_mean\":%.4f,\"step_ms_p99\":%.4f,\"logic_ms_per_frame_mean\":%.4f,"
       "\"draw_ms_mean\":%.4f,\"draw_ms_p99\":%.4f,\"cpu_ms_per_frame\":%.4f,"
       "\"sprites_mean\":%.1f,\"sprites_peak\":%d,\"draw_calls_per_frame\":%.3f,"
-      "\"state_changes_per_frame\":%.3f,\"quads_per_frame\":%.1f,\"peak_rss_mib\":%.1f}\n",
+      "\"state_changes_per_frame\":%.3f,\"quads_per_frame\":%.1f,\"sprite_screens\":%.3f,"
+      "\"peak_rss_mib\":%.1f}\n",
       o.width, o.height, o.how_often, frames, step_ms.size(), Mean(step_ms), Percentile99(step_ms),
       Mean(frame_logic_ms), Mean(frame_ms), Percentile99(frame_ms), cpu_total / n, sprite_mean,
       sprite_peak, double(draw_calls) / n, double(state_changes) / n, double(quads) / n,
-      double(PeakRssKb()) / 1024.0);
+      screens, double(PeakRssKb()) / 1024.0);
   return 0;
 }

@@ -3,34 +3,21 @@
 #include "tests/e2e/e2e.hpp"
 
 using namespace e2e;
-using testsupport::TempDir;
 
 namespace {
 
 constexpr const char* kConfigTitle = "Vorpel! Configuration";
 
-class ConfigE2E : public ::testing::Test {
+class ConfigE2E : public ProgramTest {
  protected:
-  TempDir dir;
-  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.str() + "/config"},
-                                          {"XDG_RUNTIME_DIR", dir.str()}};
-  XSession screen;
   int wx = 0, wy = 0;  // the window's top-left corner on the screen
 
-  void SetUp() override { ASSERT_NE(screen.display(), nullptr) << "no X server"; }
+  std::string Settings() const { return testsupport::ReadFile(SettingsPath()); }
 
-  std::string Settings() const {
-    return testsupport::ReadFile(dir.str() + "/config/Trevane/VorpelScreenSaver/profiles/config.ini");
-  }
-
-  Window OpenScreen(Program& config) {
-    (void)config;
-    Window window = screen.WaitForWindow(kConfigTitle, 15000);
+  Window OpenScreen(Program&) {
+    Window window = WaitAndFocus(kConfigTitle, 500);
     int w, h;
-    if (window && screen.Geometry(window, wx, wy, w, h)) {
-      SleepMs(500);
-      Xdo({"windowfocus", "--sync", std::to_string(window)});
-    }
+    if (window) screen.Geometry(window, wx, wy, w, h);
     return window;
   }
 

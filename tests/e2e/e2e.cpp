@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <set>
 #include <thread>
 
@@ -285,6 +286,20 @@ PixmapPtr WaitForScene(XSession& screen, Window window, int min_colours, int tim
     SleepMs(250);
   }
   return shot;
+}
+
+void ProgramTest::StoreSettings(const std::string& text) const {
+  std::filesystem::create_directories(ProfilesFolder());
+  testsupport::WriteFile(SettingsPath(), text);
+}
+
+Window ProgramTest::WaitAndFocus(const char* title, int settle_ms) {
+  Window window = screen.WaitForWindow(title, 15000);
+  if (window) {
+    SleepMs(settle_ms);
+    Xdo({"windowfocus", "--sync", std::to_string(window)});
+  }
+  return window;
 }
 
 }  // namespace e2e

@@ -99,4 +99,22 @@ PixmapPtr WaitForScene(XSession& screen, Window window, int min_colours, int tim
 // The program under test.
 std::string ProgramPath();
 
+// A test of the real program: its own settings and runtime folders, and the X server.
+class ProgramTest : public ::testing::Test {
+ protected:
+  testsupport::TempDir dir;
+  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.str() + "/config"},
+                                          {"XDG_RUNTIME_DIR", dir.str()}};
+  XSession screen;
+
+  void SetUp() override { ASSERT_NE(screen.display(), nullptr) << "no X server"; }
+
+  std::string DataFolder() const { return dir.str() + "/config/Trevane/VorpelScreenSaver/"; }
+  std::string ProfilesFolder() const { return DataFolder() + "profiles/"; }
+  std::string SettingsPath() const { return ProfilesFolder() + "config.ini"; }
+  void StoreSettings(const std::string& text) const;
+  // Waits for a window with this title and gives it the keyboard; 0 if none shows.
+  Window WaitAndFocus(const char* title, int settle_ms = 300);
+};
+
 }  // namespace e2e

@@ -10,7 +10,6 @@
 #include "tests/e2e/e2e.hpp"
 
 using namespace e2e;
-using testsupport::TempDir;
 
 namespace {
 
@@ -20,14 +19,8 @@ std::string Hex(Window w) {
   return buf;
 }
 
-class HackE2E : public ::testing::Test {
+class HackE2E : public ProgramTest {
  protected:
-  TempDir dir;
-  XSession screen;
-  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.str() + "/config"},
-                                         {"XDG_RUNTIME_DIR", dir.str()}};
-
-  void SetUp() override { ASSERT_NE(screen.display(), nullptr) << "no X server"; }
 
   std::set<Window> TopLevelWindows() {
     std::set<Window> windows;
@@ -73,8 +66,7 @@ TEST_F(HackE2E, RootDrawsIntoTheDaemonsWindowAndEndsOnSigterm) {
   std::optional<int> code;
   EXPECT_LT(EndsWithin(hack, 5000, code), 1.0);
   EXPECT_EQ(code, 0);
-  EXPECT_FALSE(std::filesystem::exists(dir.str() + "/config/Trevane/VorpelScreenSaver/profiles/config.ini"))
-      << "the settings were written";
+  EXPECT_FALSE(std::filesystem::exists(SettingsPath())) << "the settings were written";
 }
 
 TEST_F(HackE2E, DestroyingTheWindowEndsIt) {

@@ -4,20 +4,11 @@
 #include "tests/e2e/e2e.hpp"
 
 using namespace e2e;
-using testsupport::TempDir;
 
 namespace {
-class PreviewE2E : public ::testing::Test {
+class PreviewE2E : public ProgramTest {
  protected:
-  TempDir dir;
-  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.str() + "/config"},
-                                          {"XDG_RUNTIME_DIR", dir.str()}};
-  XSession screen;
-
-  void SetUp() override { ASSERT_NE(screen.display(), nullptr) << "no X server"; }
-  bool SettingsWritten() const {
-    return std::filesystem::exists(dir.str() + "/config/Trevane/VorpelScreenSaver/profiles/config.ini");
-  }
+  bool SettingsWritten() const { return std::filesystem::exists(SettingsPath()); }
 };
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {

@@ -17,32 +17,8 @@ namespace fs = std::filesystem;
 constexpr const char* kSaverTitle = "VorpelScreenSaver";
 constexpr const char* kConfigTitle = "Vorpel! Configuration";
 
-class RobustnessE2E : public ::testing::Test {
+class RobustnessE2E : public ProgramTest {
  protected:
-  TempDir dir;
-  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.str() + "/config"},
-                                          {"XDG_RUNTIME_DIR", dir.str()}};
-  XSession screen;
-
-  void SetUp() override { ASSERT_NE(screen.display(), nullptr) << "no X server"; }
-
-  std::string DataFolder() const { return dir.str() + "/config/Trevane/VorpelScreenSaver/"; }
-  std::string ProfilesFolder() const { return DataFolder() + "profiles/"; }
-  std::string SettingsPath() const { return ProfilesFolder() + "config.ini"; }
-  void StoreSettings(const std::string& text) {
-    fs::create_directories(ProfilesFolder());
-    testsupport::WriteFile(SettingsPath(), text);
-  }
-
-  Window WaitAndFocus(const char* title) {
-    Window window = screen.WaitForWindow(title, 15000);
-    if (window) {
-      SleepMs(300);
-      Xdo({"windowfocus", "--sync", std::to_string(window)});
-    }
-    return window;
-  }
-
   // Runs the saver until its window shows, then ends it with Escape; the exit code.
   std::optional<int> RunSaverOnce(Program& saver) {
     if (!WaitAndFocus(kSaverTitle)) return std::nullopt;

@@ -3,7 +3,6 @@
 #include "tests/e2e/e2e.hpp"
 
 using namespace e2e;
-using testsupport::TempDir;
 
 namespace {
 
@@ -12,33 +11,10 @@ const std::string kSortedDefaults =
     "[Vorpels]\r\nBackgroundOn=\"2\"\r\nHowOften=\"234\"\r\nHowOftenToChangeBubbles=\"201\"\r\n\r\n";
 
 // Each test gets its own settings folder and working folder.
-class SaverE2E : public ::testing::Test {
+class SaverE2E : public ProgramTest {
  protected:
-  TempDir dir;
-  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.str() + "/config"},
-                                          {"XDG_RUNTIME_DIR", dir.str()}};
-  XSession screen;
-
-  void SetUp() override { ASSERT_NE(screen.display(), nullptr) << "no X server"; }
-
-  std::string SettingsPath() const {
-    return dir.str() + "/config/Trevane/VorpelScreenSaver/profiles/config.ini";
-  }
-  void StoreSettings(const std::string& text) {
-    std::filesystem::create_directories(dir.str() + "/config/Trevane/VorpelScreenSaver/profiles");
-    testsupport::WriteFile(SettingsPath(), text);
-  }
-
-  // Starts the saver and waits until its full-screen window shows.
-  Window StartSaver(Program& saver) {
-    (void)saver;
-    Window window = screen.WaitForWindow(kSaverTitle, 15000);
-    if (window) {
-      SleepMs(300);
-      Xdo({"windowfocus", "--sync", std::to_string(window)});
-    }
-    return window;
-  }
+  // Waits until the started saver's full-screen window shows.
+  Window StartSaver(Program&) { return WaitAndFocus(kSaverTitle); }
 };
 
 }  // namespace

@@ -39,14 +39,9 @@ bool ConfigForVisual(Display* display, VisualID visual, GLXFBConfig& out) {
 
 bool ForeignGlxAttach(unsigned long xid) {
   ForeignGlxRelease();
-  Display* display = X11QueryDisplay();
-  if (!display || !IsX11Id(xid)) return false;
   XWindowAttributes attrs;
-  {
-    X11ErrorTrap trap(display);
-    Status ok = XGetWindowAttributes(display, Window(xid), &attrs);
-    if (trap.Failed() || !ok) return false;
-  }
+  if (!ForeignWindowAttributes(xid, attrs)) return false;
+  Display* display = X11QueryDisplay();
   GLXFBConfig config;
   if (!ConfigForVisual(display, XVisualIDFromVisual(attrs.visual), config)) return false;
   const int context_attributes[] = {GLX_CONTEXT_MAJOR_VERSION_ARB, 3,

@@ -6,12 +6,8 @@
 namespace detail {
 
 bool ForeignWindowSize(unsigned long xid, int& width, int& height) {
-  Display* display = X11QueryDisplay();
-  if (!display || !IsX11Id(xid)) return false;
   XWindowAttributes attrs;
-  X11ErrorTrap trap(display);
-  Status ok = XGetWindowAttributes(display, Window(xid), &attrs);
-  if (trap.Failed() || !ok) return false;
+  if (!ForeignWindowAttributes(xid, attrs)) return false;
   width = attrs.width;
   height = attrs.height;
   return width > 0 && height > 0;

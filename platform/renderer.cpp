@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -13,12 +14,14 @@ namespace {
 // Enough for any scene in one draw call; the index list for it is made once.
 constexpr int kMaxQuads = 65536;
 
-const char* kVertexShader = R"(#version 330 core
+// The vertex shader of both programs; UV is the type of the texture coordinates, vec2 for one
+// texture and vec4 for a pair.
+const char* kVertexShaderBody = R"(
 layout(location = 0) in vec2 a_pos;
-layout(location = 1) in vec2 a_uv;
+layout(location = 1) in UV a_uv;
 layout(location = 2) in vec4 a_color;
 uniform vec2 u_scale;
-out vec2 v_uv;
+out UV v_uv;
 out vec4 v_color;
 void main() {
   // Projection units to clip space, y down: (0,0) is the top-left corner.
@@ -41,22 +44,12 @@ void main() {
 }
 )";
 
+std::string VertexShader(const char* uv_type) {
+  return std::string("#version 330 core\n#define UV ") + uv_type + "\n" + kVertexShaderBody;
+}
+
 // Two tiled layers in one pass: an opaque back layer and an alpha-blended front layer over it,
 // as the two separate draws would give, with one rasterisation instead of two.
-const char* kPairVertexShader = R"(#version 330 core
-layout(location = 0) in vec2 a_pos;
-layout(location = 1) in vec4 a_uv;
-layout(location = 2) in vec4 a_color;
-uniform vec2 u_scale;
-out vec4 v_uv;
-out vec4 v_color;
-void main() {
-  gl_Position = vec4(a_pos.x * u_scale.x - 1.0, 1.0 - a_pos.y * u_scale.y, 0.0, 1.0);
-  v_uv = a_uv;
-  v_color = a_color;
-}
-)";
-
 const char* kPairFragmentShader = R"(#version 330 core
 in vec4 v_uv;
 in vec4 v_color;
@@ -166,8 +159,8 @@ void ApplyClip() {
 
 void ApplyProjection() { glUniform2f(g.u_scale, 2.0f / g.proj_w, 2.0f / g.proj_h); }
 
-GLuint Link(const char* vertex, const char* fragment) {
-  GLuint vs = Compile(GL_VERTEX_SHADER, vertex);
+GLuint Link(const std::string& vertex, const char* fragment) {
+  GLuint vs = Compile(GL_VERTEX_SHADER, vertex.c_str());
   GLuint fs = Compile(GL_FRAGMENT_SHADER, fragment);
   GLuint program = 0;
   if (vs && fs) {
@@ -188,7 +181,7 @@ GLuint Link(const char* vertex, const char* fragment) {
 }
 
 bool InitPairProgram() {
-  g.pair_program = Link(kPairVertexShader, kPairFragmentShader);
+  g.pair_program = Link(VertexShader("vec4"), kPairFragmentShader);
   if (!g.pair_program) return false;
   glUseProgram(g.pair_program);
   g.pair_u_scale = glGetUniformLocation(g.pair_program, "u_scale");
@@ -220,7 +213,7 @@ bool InitPairProgram() {
 
 bool RendererInit() {
   RendererShutdown();
-  g.program = Link(kVertexShader, kFragmentShader);
+  g.program = Link(VertexShader("vec2"), kFragmentShader);
   if (!g.program || !InitPairProgram()) return false;
   glUseProgram(g.program);
   g.u_scale = glGetUniformLocation(g.program, "u_scale");

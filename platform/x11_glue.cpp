@@ -57,4 +57,12 @@ bool X11ErrorTrap::Failed() {
 
 void TolerateX11Errors() { XSetErrorHandler(IgnoreError); }
 
+bool ForeignWindowAttributes(unsigned long xid, XWindowAttributes& attrs) {
+  Display* display = X11QueryDisplay();
+  if (!display || !IsX11Id(xid)) return false;
+  X11ErrorTrap trap(display);
+  Status ok = XGetWindowAttributes(display, Window(xid), &attrs);
+  return !trap.Failed() && ok;
+}
+
 }  // namespace detail

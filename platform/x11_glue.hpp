@@ -33,6 +33,10 @@ class X11ErrorTrap {
   XErrorHandler previous_;
 };
 
+// The attributes of a window of any program on the query display; false when there is no X,
+// the id cannot be a window's, or the window is gone.
+bool ForeignWindowAttributes(unsigned long xid, XWindowAttributes& attrs);
+
 // From now on X errors are ignored instead of ending the program.
 void TolerateX11Errors();
 

@@ -10,25 +10,23 @@ namespace {
 
 using namespace detail;
 
+// Puts a position that passed a bound back on it and turns its speed round.
+void Reflect(float& pos, float& speed, float low, float high) {
+  if (pos > high) {
+    pos = high;
+    speed = -speed;
+  }
+  if (pos < low) {
+    pos = low;
+    speed = -speed;
+  }
+}
+
 void Pong(MGE_Sprite& s) {
   s.x += s.xspeed * FrameDelta;
   s.y += s.yspeed * FrameDelta;
-  if (s.x > s.boundry_right) {
-    s.x = s.boundry_right;
-    s.xspeed = -s.xspeed;
-  }
-  if (s.x < s.boundry_left) {
-    s.x = s.boundry_left;
-    s.xspeed = -s.xspeed;
-  }
-  if (s.y > s.boundry_bottom) {
-    s.y = s.boundry_bottom;
-    s.yspeed = -s.yspeed;
-  }
-  if (s.y < s.boundry_top) {
-    s.y = s.boundry_top;
-    s.yspeed = -s.yspeed;
-  }
+  Reflect(s.x, s.xspeed, s.boundry_left, s.boundry_right);
+  Reflect(s.y, s.yspeed, s.boundry_top, s.boundry_bottom);
 }
 
 float RandomAlong(float low, float high) { return float(Rand(TruncToInt(low), TruncToInt(high))); }

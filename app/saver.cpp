@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <numeric>
 #include <string>
 
 #include "app/app_state.hpp"
@@ -158,6 +159,27 @@ void MouseGuard(float dt) {
   }
 }
 
+// An offset period after which both background layers look the same again: the back one is
+// drawn at half the offset, so a common multiple of the front's size and twice the back's.
+float ScrollPeriod(int front, int back) {
+  constexpr int kTile = 256;  // the tiles' size, for a layer not loaded
+  return float(std::lcm(front > 0 ? front : kTile, 2 * (back > 0 ? back : kTile)));
+}
+
+// The sway phase stays within one turn and the offsets within one period of the tiling, so each
+// step keeps its size however long the saver runs: a float growing without bound would round a
+// step of 0.1 away after a day and stop the phase after a day and a half.
+void Sway(float dt) {
+  Scene.sway_phase = std::fmod(Scene.sway_phase + 0.03f * dt, 360.0f);
+  Scene.background_x += std::cos(Scene.sway_phase * float(M_PI) / 180.0f) * 0.1f;
+  Scene.background_y -= 0.1f;
+  const ImagePtr &front = Scene.front_layer, &back = Scene.back_layer;
+  Scene.background_x = std::fmod(Scene.background_x, ScrollPeriod(front ? front->width : 0,
+                                                                   back ? back->width : 0));
+  Scene.background_y = std::fmod(Scene.background_y, ScrollPeriod(front ? front->height : 0,
+                                                                   back ? back->height : 0));
+}
+
 void SetChange(float dt) {
   MGE_ScreenFaderType& fader = *Kit->ScreenFader;
   if (!fader.IsFading()) Scene.change_timer += dt;
@@ -274,9 +296,7 @@ void SaverLogic() {
   Kit->ScreenFader->Update();
   Sprites().UpdateSprites();
 
-  Scene.sway_phase += 0.03f * dt;
-  Scene.background_x += std::cos(Scene.sway_phase * float(M_PI) / 180.0f) * 0.1f;
-  Scene.background_y -= 0.1f;
+  Sway(dt);
 
   Scene.creation_timer += dt;
   if (Scene.creation_timer > Scene.creation_interval) {

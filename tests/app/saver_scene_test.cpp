@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 #include "app/app_state.hpp"
 #include "app/saver.hpp"
 #include "app/saver_settings.hpp"
@@ -166,6 +170,52 @@ TEST_F(SaverSceneTest, OnlySidewaysMouseMovementAfterTheGraceEndsTheSaver) {
   InjectMouseMove(56, 300);
   Steps(1);
   EXPECT_EQ(RunMode, kRunFinished);
+}
+
+// Three days of scene time would leave an unbounded phase near 7.8e6 degrees and the vertical
+// scroll near -5.2e6, where a float rounds both steps away.
+TEST_F(SaverSceneTest, SwayAndScrollKeepTheirStepsAfterDaysOfSceneTime) {
+  Scene.sway_phase = 7.8e6f;
+  Scene.background_x = 3.1e6f;
+  Scene.background_y = -5.2e6f;
+  Steps(1);
+  float worst = 0;
+  for (int i = 0; i < 1000; ++i) {
+    const float phase = Scene.sway_phase, x = Scene.background_x, y = Scene.background_y;
+    Steps(1);
+    const float sway = std::cos(Scene.sway_phase * float(M_PI) / 180.0f) * 0.1f;
+    worst = std::max({worst, std::fabs(std::remainder(Scene.sway_phase - phase, 360.0f) - 0.15f),
+                      std::fabs(std::remainder(y - Scene.background_y, 512.0f) - 0.1f),
+                      std::fabs(std::remainder(Scene.background_x - x, 512.0f) - sway)});
+  }
+  EXPECT_LT(worst, 2e-4f);
+}
+
+// Keeping the offsets small must not move either layer: the back one scrolls at half speed.
+TEST_F(SaverSceneTest, BoundedScrollDrawsWhatTheUnboundedOneWould) {
+  const int background_on = BackgroundOnValue;
+  BackgroundOnValue = 1;
+  // Three tiles' worth: dropping an odd number of tiles would shift the back layer half a tile.
+  Scene.background_x = 790;
+  Scene.background_y = -790;
+  double x = Scene.background_x, y = Scene.background_y;
+  for (int i = 0; i < 100; ++i) {
+    Steps(1);
+    x += std::cos(Scene.sway_phase * M_PI / 180) * 0.1 + 0.1;
+    y -= 0.1;
+    Scene.background_x += 0.1f;
+  }
+  SaverDrawFrame();
+  PixmapPtr bounded = GrabPixmap(0, 0, 800, 500);
+  Scene.background_x = float(x);
+  Scene.background_y = float(y);
+  SaverDrawFrame();
+  PixmapPtr unbounded = GrabPixmap(0, 0, 800, 500);
+  int worst = 0;
+  for (std::size_t i = 0; i < bounded->pixels.size(); ++i)
+    worst = std::max(worst, std::abs(bounded->pixels[i] - unbounded->pixels[i]));
+  EXPECT_LE(worst, 2);
+  BackgroundOnValue = background_on;
 }
 
 TEST(SaverGraphicsChoice, ThreeByTwoCountsAsStandard) {

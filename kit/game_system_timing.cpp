@@ -116,11 +116,16 @@ int MGE_GameSystem::ResetDeltaLogicTime() {
 
 int MGE_GameSystem::DoFixedLogic(const std::function<void()>& logic) {
   MGE_KitState& kit = KitState();
-  int elapsed = 0;
-  while ((elapsed = ClockDiff(MillisecondClock(), kit.lastLogicTime)) == 0) ClockSpin();
+  int now = 0, elapsed = 0;
+  while ((elapsed = ClockDiff(now = MillisecondClock(), kit.lastLogicTime)) == 0) ClockSpin();
   int due = elapsed / kit.logicStep;
-  // After a long stall the backlog is dropped to a single step.
-  if (due > 1000) due = 1;
+  if (due > 1000) {
+    // After a long stall the backlog is dropped, not kept to be run all at once later: one step
+    // runs and the next falls due where the step phase says.
+    kit.lastLogicTime = ClockDiff(now, elapsed % kit.logicStep);
+    if (logic) logic();
+    return 0;
+  }
   for (int i = 0; i < due; ++i) {
     kit.lastLogicTime = ClockDiff(kit.lastLogicTime, -kit.logicStep);
     if (logic) logic();

@@ -20,11 +20,15 @@ int TargetFromRate(double rate) {
 }  // namespace
 
 double TSmoothFrameRate::Now() {
-  return double(std::uint32_t(ClockDiff(MillisecondClock(), epoch_)));
+  const int now = MillisecondClock();
+  since_reset_ += double(std::uint32_t(ClockDiff(now, last_reading_)));
+  last_reading_ = now;
+  return since_reset_;
 }
 
 void TSmoothFrameRate::Reset() {
-  epoch_ = MillisecondClock();
+  last_reading_ = MillisecondClock();
+  since_reset_ = 0;
   LastFrameEnd = Now();
   FrameCount = 0;
   NextMeasureTime = Now() + 2500;

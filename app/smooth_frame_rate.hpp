@@ -5,7 +5,8 @@
 // evens out the spacing without lowering the rate the machine can reach. Class-level state only.
 //
 // The fractional times count milliseconds since the last Reset in doubles: clock values
-// themselves grow too large for a float to hold to the millisecond after a few hours.
+// themselves grow too large for a float to hold to the millisecond after a few hours, and the
+// 32-bit clock wraps after 49.7 days, which a count kept in the clock's own width would too.
 class TSmoothFrameRate {
  public:
   static void Reset();
@@ -23,6 +24,7 @@ class TSmoothFrameRate {
   static inline double WaitTime = 0;  // ms spent busy-waiting since Reset, for the run statistics
 
  private:
-  static double Now();  // milliseconds since Reset
-  static inline int epoch_ = 0;
+  static double Now();  // milliseconds since Reset, however long ago
+  static inline int last_reading_ = 0;
+  static inline double since_reset_ = 0;
 };

@@ -72,3 +72,18 @@ TEST(SmoothFrameRate, TimesStayExactAfterWeeksOfUptime) {
   RunUntilMeasured(clock, 3);
   EXPECT_DOUBLE_EQ(TSmoothFrameRate::MeasuredFPS, 1000.0 / 3.0);
 }
+
+TEST(SmoothFrameRate, KeepsMeasuringAfterTheClockWrapsSinceReset) {
+  WaitingClock clock(0);
+  TSmoothFrameRate::Reset();
+  for (int i = 0; i < 3; ++i) {  // three stalls: 4.5e9 ms, past the 32-bit clock's wrap
+    clock.Advance(1500000000);
+    TSmoothFrameRate::Update();
+  }
+  const int start = clock.Now();
+  while (ClockDiff(clock.Now(), start) < 6000) {  // two windows of 10 ms frames
+    clock.Advance(10);
+    TSmoothFrameRate::Update();
+  }
+  EXPECT_EQ(TSmoothFrameRate::TargetFPS, 101);
+}

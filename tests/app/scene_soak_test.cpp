@@ -10,14 +10,20 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <climits>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <vector>
 
 #include "app/app_state.hpp"
+#include "app/fixed_rate_pass.hpp"
 #include "app/headless_scene.hpp"
 #include "app/saver.hpp"
+#include "app/shared_ops.hpp"
+#include "app/smooth_frame_rate.hpp"
+#include "kit/kit_state.hpp"
+#include "platform/clock.hpp"
 #include "platform/graphics.hpp"
 #include "platform/random.hpp"
 
@@ -164,4 +170,76 @@ TEST_F(SceneSoak, SpritesTexturesAndMemoryStayBoundedAtTheBusiestSettings) {
   const std::size_t warm = std::size_t(std::ceil(kLongestLife / 60000)) + 1;
   for (std::size_t i = warm + 1; i < resident.size(); ++i)
     EXPECT_LE(resident[i], resident[warm] + AllowanceKb(resident[warm])) << "minute " << i + 1;
+}
+
+namespace {
+
+double LogicSoakHours() {
+  const char* hours = std::getenv("VORPEL_SOAK_LOGIC_HOURS");
+  return hours ? std::max(0.01, std::atof(hours)) : 2.0 / 60;
+}
+
+// What one logic step did that a viewer would notice if it went wrong over a long run.
+struct StepRecord {
+  double scene_ms = 0;   // scene time run
+  float worst_step = 0;  // largest error in a sway or scroll step
+};
+StepRecord g_steps;
+
+void CheckedLogic() {
+  const float phase = Scene.sway_phase, y = Scene.background_y;
+  SaverLogic();
+  g_steps.scene_ms += FrameDelta;
+  const float sway = std::remainder(Scene.sway_phase - phase, 360.0f) - 0.03f * FrameDelta;
+  const float scroll = std::remainder(y - Scene.background_y, 512.0f) - 0.1f;
+  g_steps.worst_step = std::max({g_steps.worst_step, std::fabs(sway), std::fabs(scroll)});
+}
+
+}  // namespace
+
+// The scene's logic at the default settings through the real frame pacing (the fixed-rate pass
+// and the frame limiter), without drawing, under a scripted clock that starts half a minute
+// before the 32-bit clock turns negative. Scene time keeps pace with the clock, every step sways
+// and scrolls by its own amount, the limiter keeps frames coming and sprites stay bounded.
+// tests/soak.sh --logic HOURS runs it for days of scene time.
+TEST(LogicSoak, SceneTimeStepsAndPacingHoldForAnyRunLength) {
+  SeedRnd(20261208);
+  ASSERT_TRUE(HeadlessSceneOpen(800, 500, 233, 200, 1));
+  ScriptedClock clock(INT_MAX - 30000);
+  AppLogic = std::make_unique<TFixedRateLogic>();
+  AppLogic->Create();
+  ResetTiming();
+  g_steps = {};
+  const double total_ms = LogicSoakHours() * 3600000;
+  const double report_ms = total_ms >= 3600000 ? 3600000 : 60000;
+  double clock_ms = 0, next_report = report_ms, window_clock = 0, window_scene = 0;
+  const int bound = LiveSpriteBound();
+  std::vector<long> resident;
+  for (long frame = 0; clock_ms < total_ms && !::testing::Test::HasFailure(); ++frame) {
+    const int start = clock.Now();
+    RunFixedRateSteps(CheckedLogic);
+    clock.Advance(9 + int(frame % 4));  // drawing and the flip: 9 to 12 ms
+    TSmoothFrameRate::Update();
+    clock_ms += ClockDiff(clock.Now(), start);
+    ASSERT_LE(HeadlessSceneSprites(), bound);
+    if (clock_ms < 5000) continue;  // the limiter's first measurement
+    ASSERT_GE(TSmoothFrameRate::TargetFPS, 75) << "frames held back after " << clock_ms << " ms";
+    if (clock_ms < next_report && clock_ms < total_ms) continue;
+    next_report += report_ms;
+    resident.push_back(ResidentKb());
+    // The smoothing of frame times biases the pace by a few per cent; it must not drift.
+    const double pace = (g_steps.scene_ms - window_scene) / (clock_ms - window_clock);
+    window_scene = g_steps.scene_ms;
+    window_clock = clock_ms;
+    std::printf("%.2f h: scene time per clock ms %.4f, worst step error %.2g, target %d fps, "
+                "%d sprites, %ld KiB resident\n",
+                clock_ms / 3600000, pace, double(g_steps.worst_step), TSmoothFrameRate::TargetFPS,
+                HeadlessSceneSprites(), resident.back());
+    EXPECT_NEAR(pace, 1, 0.05);
+    EXPECT_LT(g_steps.worst_step, 2e-4f);
+  }
+  for (std::size_t i = 2; i < resident.size(); ++i)
+    EXPECT_LE(resident[i], resident[1] + AllowanceKb(resident[1])) << "report " << i + 1;
+  AppLogic.reset();
+  HeadlessSceneClose();
 }

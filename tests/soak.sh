@@ -4,7 +4,7 @@
 # The first runs the bubble scene soak test for MINUTES of scene time at its busiest settings,
 # drawing once a second; one line per scene minute. The second runs only the scene's logic, at
 # the default settings, through the real frame pacing under a scripted clock that wraps on the
-# way, for HOURS of scene time; one line per hour (about 45 s each here). Both build optimised
+# way, for HOURS of scene time; one line per hour (about 40 s each here). Both build optimised
 # without sanitizers (build-soak/), so resident memory is the program's own. The normal test run
 # covers a few seconds of the first and two minutes of the second.
 set -euo pipefail

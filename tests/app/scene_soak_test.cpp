@@ -163,6 +163,7 @@ TEST_F(SceneSoak, SpritesTexturesAndMemoryStayBoundedAtTheBusiestSettings) {
                   "%ld KiB resident\n",
                   double(step) * kStepMs / 60000, HeadlessSceneSprites(), peak, bound, changes,
                   LiveTextureCount(), resident.back());
+      std::fflush(stdout);  // a report line as it happens, even into a pipe
     }
   }
   EXPECT_GE(changes, 2);
@@ -235,6 +236,7 @@ TEST(LogicSoak, SceneTimeStepsAndPacingHoldForAnyRunLength) {
                 "%d sprites, %ld KiB resident\n",
                 clock_ms / 3600000, pace, double(g_steps.worst_step), TSmoothFrameRate::TargetFPS,
                 HeadlessSceneSprites(), resident.back());
+    std::fflush(stdout);
     EXPECT_NEAR(pace, 1, 0.05);
     EXPECT_LT(g_steps.worst_step, 2e-4f);
   }

@@ -201,6 +201,23 @@ TEST_F(SpriteRecord, APerSpriteFunctionMayKillOrReplaceItself) {
   EXPECT_EQ(second, 1) << "the replacement runs from the next step";
 }
 
+TEST_F(SpriteRecord, APerSpriteFunctionMaySwitchItselfOff) {
+  int calls = 0;
+  MGE_SpritePtr a = Make(), b = Make();
+  a->SetEngineHook([&](MGE_Sprite* self) {
+    ++calls;
+    return self->SetEngineHook({});
+  });
+  b->SetEngineHook([&](MGE_Sprite* self) {
+    ++calls;
+    self->customfunc = nullptr;
+    return 0;
+  });
+  Steps(3);
+  EXPECT_EQ(calls, 2);
+  EXPECT_FALSE(a->customfunc || b->customfunc);
+}
+
 TEST_F(SpriteRecord, TheRGBFlashStopsExactlyOnItsTarget) {
   MGE_SpritePtr s = Make();
   handler.AutoSpriteRGBFlash(s.get(), 0, 255, 100, 10, 250, 100, 4);

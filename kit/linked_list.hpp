@@ -9,10 +9,11 @@
 // - a list destroyed or replaced during a walk is finished by that walk: the nodes it holds keep
 //   their successors alive, and removing an object from a list that is gone is harmless.
 //
-// Nodes are reference counted and a removed node keeps its successor, so a walk standing on it
-// carries on where the node used to be. A walk steps through plain pointers; each walk in
-// progress records the node it handles and the one it goes to next, and whatever would free one
-// of those two (a removal, the list's end) leaves it with that walk until the walk is over.
+// A walk steps through plain pointers; each walk in progress records the node it handles and the
+// one it goes to next. Removing the next node moves the walk on past it, and appending to a list
+// whose end a walk has reached gives that walk its next node. Whatever would free a node a walk
+// stands on (a removal, the list's end) leaves it with that walk until the walk is over; nodes
+// are reference counted and keep their successors, so a list gone mid-walk is still finished.
 #include <cstddef>
 #include <memory>
 #include <utility>
@@ -46,6 +47,8 @@ class TList {
     else head_ = node;
     tail_ = node.get();
     ++count_;
+    for (Walk* w = walks_; w; w = w->outer)
+      if (w->list == this && !w->next) w->next = node.get();
     return node;
   }
 
@@ -100,7 +103,7 @@ class TList {
   // Calls f(T&) for each object, following the walk rules above.
   template <class F>
   void ForEach(F&& f) const {
-    Walk walk;
+    Walk walk(this);
     for (Node* node = head_.get(); node; node = walk.next) {
       walk.current = node;
       walk.next = node->next.get();  // taken before the object is handled
@@ -115,12 +118,13 @@ class TList {
  private:
   // A walk in progress: the nodes it stands on, and what it keeps alive until it is over.
   struct Walk {
+    const TList* list;
     Node* current = nullptr;
     Node* next = nullptr;
     std::vector<NodePtr> kept_nodes;
     std::vector<std::shared_ptr<T>> kept_values;
     Walk* outer = walks_;
-    Walk() { walks_ = this; }
+    explicit Walk(const TList* walked) : list(walked) { walks_ = this; }
     ~Walk() { walks_ = outer; }
     Walk(const Walk&) = delete;
     Walk& operator=(const Walk&) = delete;
@@ -137,6 +141,8 @@ class TList {
   void Unlink(Node* node) {
     NodePtr keep = node->prev ? node->prev->next : head_;  // the link that owns node
     if (Walk* walk = WalkHolding(node)) walk->kept_nodes.push_back(keep);
+    for (Walk* w = walks_; w; w = w->outer)
+      if (w->next == node) w->next = node->next.get();
     if (node->prev) node->prev->next = node->next;
     else head_ = node->next;
     if (node->next) node->next->prev = node->prev;

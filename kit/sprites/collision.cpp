@@ -140,8 +140,9 @@ int MGE_SpriteHandler::CheckSpriteCollide(int layerA, int layerB, MGE_SpriteFunc
     MGE_SpriteListPtr listB = SpriteLayer(layerB);
     if (!listB) return;
     listB->ForEach([&](MGE_Sprite& b) {
-      // The callback may have killed a or turned its collision off: it takes no further part.
-      if (!CanCollide(a) || !Touches(a, shape, b, ScaledCollideShape)) return;
+      // a was found eligible once for the whole check: turning its collision off in the
+      // callback counts from the next check, but a killed sprite has left its layer.
+      if (a.killed || !Touches(a, shape, b, ScaledCollideShape)) return;
       a.spritehit = SharedSprite(&b);
       if (f) f(&a);
     });

@@ -24,12 +24,12 @@ void MoveToSprite(MGE_Sprite& s) {
 }
 
 void Orbit(MGE_Sprite& s) {
-  MGE_SpritePtr target = s.spritetotarget.lock();
-  if (!target) return LoseTarget(s);
-  s.x = target->x + Cosd(s.orbitangle) * s.orbitradius;
-  s.y = target->y + Sind(s.orbitangle) * s.orbitradius;
+  if (!s.spritetotarget) return LoseTarget(s);
+  const MGE_Sprite& target = *s.spritetotarget;
+  s.x = target.x + Cosd(s.orbitangle) * s.orbitradius;
+  s.y = target.y + Sind(s.orbitangle) * s.orbitradius;
   s.orbitangle += s.speed * FrameDelta;
-  if (target->killed == 1) LoseTarget(s);
+  if (target.killed == 1) LoseTarget(s);
 }
 
 // Eases towards the pointer; a speed of 0 would divide by zero and leaves the sprite still.

@@ -17,31 +17,6 @@ using MGE_SpriteListPtr = std::shared_ptr<MGE_SpriteList>;
 // The per-sprite function Automate calls once per step.
 using MGE_SpriteFunction = std::function<int(MGE_Sprite*)>;
 
-// A sprite another sprite refers to (the one it hit, follows, faces or takes its alpha from).
-// The reference does not keep the sprite alive: two sprites referring to each other would
-// otherwise never be freed. It reads as empty once the sprite is gone; `->` holds the sprite for
-// the whole expression, so a call through it may even kill it.
-class MGE_SpriteRef {
- public:
-  MGE_SpriteRef() = default;
-  MGE_SpriteRef(MGE_SpritePtr sprite) : ref_(sprite) {}  // NOLINT: assigned like a pointer
-  MGE_SpriteRef& operator=(const MGE_SpritePtr& sprite) {
-    ref_ = sprite;
-    return *this;
-  }
-  MGE_SpriteRef(std::nullptr_t) {}
-
-  explicit operator bool() const { return !ref_.expired(); }
-  MGE_SpritePtr lock() const { return ref_.lock(); }
-  MGE_SpritePtr operator->() const { return ref_.lock(); }
-  void reset() { ref_.reset(); }
-  bool operator==(const MGE_SpritePtr& other) const { return ref_.lock() == other; }
-  bool operator==(std::nullptr_t) const { return ref_.expired(); }
-
- private:
-  std::weak_ptr<MGE_Sprite> ref_;
-};
-
 struct MGE_Sprite {
   // Membership and identity. The sprite's list is link->owner; a strong link would be a cycle.
   std::weak_ptr<MGE_SpriteList::Node> link;
@@ -95,7 +70,7 @@ struct MGE_Sprite {
   int collision_enabled = 0;
   int collidetype = 0;
   int hit = 0;
-  MGE_SpriteRef spritehit;
+  MGE_SpritePtr spritehit;
   int hitcount = 0;
   float collidexspot = 0, collideyspot = 0;
   float collidewidth = 0, collideheight = 0;
@@ -104,8 +79,9 @@ struct MGE_Sprite {
   int tilecheckheight = 0;
   int onslope = 0;
 
-  // Movement engine.
-  MGE_SpriteRef spritetotarget;
+  // Movement engine. Like every sprite named in the record, the target stays alive (and readable
+  // once killed) until this sprite leaves its layer.
+  MGE_SpritePtr spritetotarget;
   float movedata1 = 0, movedata2 = 0, movedata3 = 0, movedata4 = 0, movedata5 = 0, movedata6 = 0;
   float moveduration = 0;
   int engine_typebuffer = 0;
@@ -130,7 +106,7 @@ struct MGE_Sprite {
 
   // Value behaviours: lower bound, upper bound, change per delta unit, duration (the modes are
   // with the switches above).
-  MGE_SpriteRef alphafromsprite;
+  MGE_SpritePtr alphafromsprite;
   float alphafademin = 0, alphafademax = 0, alphafadedir = 0, alphafadeduration = 0;
   int alphafadeflags = 0;
   float scalingmin = 0, scalingmax = 0, scalingdir = 0, scalingduration = 0;
@@ -143,7 +119,7 @@ struct MGE_Sprite {
   int animindex = 0;
 
   // Facing, trails, emitters.
-  MGE_SpriteRef spritetoface;
+  MGE_SpritePtr spritetoface;
   float facex = 0, facey = 0;
   int facing_update_interval = 0;
   float trailingfreq = 0;

@@ -1,5 +1,7 @@
 // One logic step of a sprite: its pause, then its behaviours in a fixed order, its per-sprite
 // function, and its end.
+#include <utility>
+
 #include "kit/game_system.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/sprites/sprite.hpp"
@@ -7,13 +9,15 @@
 
 namespace {
 
-// Calls the per-sprite function with the function moved out of the record, so the function may
-// kill the sprite or replace itself while it runs without being destroyed mid-call.
+// Holds the record's place while the per-sprite function runs moved out of it, so that the
+// function may kill the sprite, replace itself or clear itself without being destroyed mid-call.
+int RunningCustomFunc(MGE_Sprite*) { return 0; }
+
 void CallCustomFunc(MGE_Sprite& s) {
-  MGE_SpriteFunction f = std::move(s.customfunc);
-  s.customfunc = nullptr;
+  MGE_SpriteFunction f = std::exchange(s.customfunc, RunningCustomFunc);
   f(&s);
-  if (!s.killed && !s.customfunc) s.customfunc = std::move(f);
+  auto* untouched = s.customfunc.target<int (*)(MGE_Sprite*)>();
+  if (untouched && *untouched == RunningCustomFunc) s.customfunc = std::move(f);
 }
 
 // Moves one colour channel towards its target without passing it.

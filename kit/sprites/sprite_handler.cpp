@@ -33,6 +33,14 @@ int CountIf(int layer, Test test) {
   return count;
 }
 
+// A layer that goes (Init again, the program's end) takes its sprites out through kill once
+// nothing holds it any more, so they let go of the sprites they name: sprites naming each other
+// would otherwise keep each other alive for good.
+void DiscardLayer(MGE_SpriteList* list) {
+  list->ForEach([](MGE_Sprite& s) { s.kill(); });
+  delete list;
+}
+
 }  // namespace
 
 std::vector<MGE_SpriteListPtr> spriteLayers(1);
@@ -44,7 +52,8 @@ std::array<int, kRotationTableSize> rotationTable = MakeRotationTable();
 int MGE_SpriteHandler::Init(int layers) {
   layers = std::clamp(layers, 0, kMaxSpriteLayers);
   std::vector<MGE_SpriteListPtr> lists(std::size_t(layers) + 1);
-  for (int i = 1; i <= layers; ++i) lists[std::size_t(i)] = std::make_shared<MGE_SpriteList>();
+  for (int i = 1; i <= layers; ++i)
+    lists[std::size_t(i)] = MGE_SpriteListPtr(new MGE_SpriteList, DiscardLayer);
   // Walks in progress hold the list they are on; the old lists go when they let go of them.
   spriteLayers.swap(lists);
   layerCount = layers;

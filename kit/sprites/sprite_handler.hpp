@@ -114,7 +114,8 @@ class MGE_SpriteHandler {
   static int SetSpriteCollisionOn(MGE_Sprite* sprite);
   static int SetSpriteCollisionOff(MGE_Sprite* sprite);
   // For every touching pair of a sprite a of layerA and a sprite b of layerB: a's spritehit =
-  // b, then f(a). f may kill sprites; a sprite it leaves out of collision is not reported again.
+  // b, then f(a). A sprite f kills takes no further part; one whose collision f turns off still
+  // finishes its own pairs as a, and is left out of the rest.
   static int CheckSpriteCollide(int layerA, int layerB, MGE_SpriteFunction f);
   // 1 when a sprite of the layer touches this one; the first found becomes its spritehit.
   static int CheckSpriteHit(MGE_Sprite* sprite, int layer);

@@ -81,6 +81,27 @@ TEST(LinkedList, AppendedObjectsAreVisitedAndPrependedOnesAreNot) {
   EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 10}));
 }
 
+TEST(LinkedList, ObjectsAppendedAtTheEndOfTheWalkAreVisitedToo) {
+  List list;
+  Add(list, 0);
+  std::vector<int> seen;
+  list.ForEach([&](Item& i) {
+    seen.push_back(i.id);
+    if (i.id == 0) Add(list, 1);  // by the last object
+    if (i.id == 1) {              // by the last object, after removing itself
+      Kill(i);
+      Add(list, 2);
+      Add(list, 3);
+    }
+    if (i.id == 2) {  // after removing the last object, which the walk would go to next
+      Kill(*list.Last()->value);
+      Add(list, 4);
+    }
+  });
+  EXPECT_EQ(seen, (std::vector<int>{0, 1, 2, 4}));
+  EXPECT_EQ(Ids(list), (std::vector<int>{0, 2, 4}));
+}
+
 TEST(LinkedList, AListReplacedDuringAWalkIsFinishedSafely) {
   auto list = std::make_unique<List>();
   for (int i = 0; i < 4; ++i) Add(*list, i);

@@ -165,6 +165,21 @@ TEST_F(Collision, TheCallbackMayKillSpritesDuringTheWalk) {
   EXPECT_EQ(a1->spritehit, nullptr) << "a killed sprite keeps no reference";
 }
 
+TEST_F(Collision, CollisionTurnedOffInTheCallbackCountsFromTheNextCheck) {
+  Box(1, 1, 0, 0);
+  Box(2, 2, 2, 0);
+  Box(3, 2, 3, 0);
+  std::vector<int> found;
+  auto off = [&](MGE_Sprite* s) {
+    found.push_back(s->spritehit->id1);
+    return H::SetSpriteCollisionOff(s);
+  };
+  H::CheckSpriteCollide(1, 2, off);
+  EXPECT_EQ(found, (std::vector<int>{2, 3})) << "every touch of this check is reported";
+  H::CheckSpriteCollide(1, 2, off);
+  EXPECT_EQ(found.size(), 2u);
+}
+
 TEST_F(Collision, HitPointsRunOutAtZero) {
   MGE_SpritePtr s = Make(1);
   H::SetSpriteHitCount(s.get(), 3);

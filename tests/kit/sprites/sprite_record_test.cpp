@@ -36,23 +36,6 @@ TEST_F(SpriteRecord, CreationSetsTheDefaultsAndEntersTheLayer) {
   EXPECT_EQ(handler.GetSpriteCount(2), 1);
 }
 
-TEST_F(SpriteRecord, SpritesReferringToEachOtherAreFreedWithTheirLayers) {
-  std::weak_ptr<MGE_Sprite> a_watch, b_watch;
-  {
-    MGE_SpritePtr a = Make(1), b = Make(2);
-    a->spritetotarget = b;
-    b->spritetotarget = a;
-    a->spritehit = b;
-    b->alphafromsprite = a;
-    a_watch = a;
-    b_watch = b;
-    EXPECT_TRUE(a->spritetotarget == b);
-  }
-  handler.Init(3);  // the old layers go, and with them both sprites
-  EXPECT_TRUE(a_watch.expired());
-  EXPECT_TRUE(b_watch.expired());
-}
-
 TEST_F(SpriteRecord, KillTakesTheSpriteOutAndDropsItsReferences) {
   MGE_SpritePtr s = Make(1), other = Make(2);
   s->spritetotarget = other;
@@ -199,6 +182,23 @@ TEST_F(SpriteRecord, APerSpriteFunctionMayKillOrReplaceItself) {
   t->Automate();
   t->Automate();
   EXPECT_EQ(second, 1) << "the replacement runs from the next step";
+}
+
+TEST_F(SpriteRecord, APerSpriteFunctionMaySwitchItselfOff) {
+  int calls = 0;
+  MGE_SpritePtr a = Make(), b = Make();
+  a->SetEngineHook([&](MGE_Sprite* self) {
+    ++calls;
+    return self->SetEngineHook({});
+  });
+  b->SetEngineHook([&](MGE_Sprite* self) {
+    ++calls;
+    self->customfunc = nullptr;
+    return 0;
+  });
+  Steps(3);
+  EXPECT_EQ(calls, 2);
+  EXPECT_FALSE(a->customfunc || b->customfunc);
 }
 
 TEST_F(SpriteRecord, TheRGBFlashStopsExactlyOnItsTarget) {

@@ -130,6 +130,7 @@ ImagePtr ImageLoad(const std::string& source, int flags = -1);
 ImagePtr ImageLoadAnim(const std::string& source, int cell_width, int cell_height, int first_cell,
                        int cell_count, int flags = -1);
 ImagePtr ImageFromPixmap(const PixmapPtr& pixmap, int flags = -1);
+// Always dynamic; none when the frames together would hold more than kMaxPicturePixels.
 ImagePtr ImageCreate(int width, int height, int frames = 1, int flags = -1);
 int ImageGrab(const ImagePtr& image, int x, int y, int frame = 0);
 void ImageSetHandle(const ImagePtr& image, float x, float y);

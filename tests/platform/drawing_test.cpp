@@ -284,6 +284,8 @@ TEST_F(DrawingTest, BadImageArgumentsFailCleanly) {
   EXPECT_EQ(ImageLoad("incbin::no-such-resource"), nullptr);
   EXPECT_EQ(ImageCreate(0, 10), nullptr);
   EXPECT_EQ(ImageCreate(100000, 100000), nullptr);
+  EXPECT_EQ(ImageCreate(4096, 4096, 5), nullptr) << "all frames hold more than one picture may";
+  EXPECT_EQ(ImageCreate(kMaxPictureSide, kMaxPictureSide, 2147483647), nullptr);
   ImagePtr image = ImageCreate(4, 4, 2);
   EXPECT_EQ(image->Frame(2), nullptr);
   EXPECT_EQ(image->Frame(-1), nullptr);

@@ -68,9 +68,18 @@ int GraphicsHertz();
 SDL_Window* GraphicsWindow();  // none when closed
 
 // Display modes the driver offers for full screen, counted, read one by one and tested.
+// Depth 0 and hertz 0 stand for any; a mode whose rate the driver does not tell has every rate.
 int CountGraphicsModes();
 bool GetGraphicsMode(int index, int& width, int& height, int& depth, int& hertz);
 int GraphicsModeExists(int width, int height, int depth = 0, int hertz = 0);
+
+struct GraphicsMode {
+  int width = 0, height = 0, depth = 0, hertz = 0;
+};
+// The position in the list of the mode a full screen of this size and depth opens with: the
+// first at this rate, else the one of the nearest rate; -1 when none has the size and depth.
+int ChooseGraphicsMode(const std::vector<GraphicsMode>& modes, int width, int height, int depth,
+                       int hertz);
 
 void Cls();
 void SetClsColor(int r, int g, int b);

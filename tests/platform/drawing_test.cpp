@@ -305,6 +305,19 @@ TEST(GraphicsModes, UnsupportedFullScreenModeFails) {
   EXPECT_FALSE(GetGraphicsMode(CountGraphicsModes(), w, h, d, hz));
 }
 
+TEST(GraphicsModes, FullScreenTakesItsSizeAtTheNearestRateWhenItsOwnIsMissing) {
+  std::vector<GraphicsMode> modes = {{1920, 1080, 32, 60}, {1280, 800, 32, 144},
+                                     {1280, 800, 16, 60},  {1280, 800, 32, 75},
+                                     {1024, 768, 32, 0},   {1024, 768, 32, 60}};
+  EXPECT_EQ(ChooseGraphicsMode(modes, 1920, 1080, 32, 60), 0);
+  EXPECT_EQ(ChooseGraphicsMode(modes, 1280, 800, 32, 60), 3);
+  EXPECT_EQ(ChooseGraphicsMode(modes, 1280, 800, 16, 60), 2);
+  EXPECT_EQ(ChooseGraphicsMode(modes, 1280, 800, 0, 144), 1);
+  EXPECT_EQ(ChooseGraphicsMode(modes, 1024, 768, 32, 60), 4) << "an unstated rate is any rate";
+  EXPECT_EQ(ChooseGraphicsMode(modes, 1280, 800, 24, 60), -1);
+  EXPECT_EQ(ChooseGraphicsMode(modes, 800, 600, 32, 0), -1);
+}
+
 TEST_F(DrawingTest, AnimationStripsSplitIntoFramesAndStretchToARectangle) {
   testsupport::TempDir dir;
   TPixmap strip(8, 4);  // two 4 x 4 cells: red, then green

@@ -44,6 +44,8 @@ int SetWindowTopmost(SDL_Window* window, bool topmost);
 int GetDesktopRect(WindowRect& out);
 // The window's rectangle including its frame, as far as the window manager tells it.
 int GetWindowFrameRect(SDL_Window* window, WindowRect& out);
+// Asks for the window to have no title bar and no border. 1 on success.
+int RemoveWindowFrame(SDL_Window* window);
 // Moves the window so that its frame's top-left corner lands at (x, y). 1 on success.
 int MoveWindowFrameTo(SDL_Window* window, int x, int y);
 // Where a window's top-left corner goes to centre it on the desktop:

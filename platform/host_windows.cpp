@@ -65,6 +65,12 @@ int GetWindowFrameRect(SDL_Window* window, WindowRect& out) {
   return 1;
 }
 
+int RemoveWindowFrame(SDL_Window* window) {
+  if (!window) return 0;
+  SDL_SetWindowBordered(window, SDL_FALSE);
+  return 1;
+}
+
 int MoveWindowFrameTo(SDL_Window* window, int x, int y) {
   if (!window) return 0;
   Borders b = FrameOf(window);

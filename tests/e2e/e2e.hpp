@@ -70,9 +70,27 @@ class XSession {
   void Destroy(Window window);
   // Asks the window to close, as a window manager's close button does (WM_DELETE_WINDOW).
   void RequestClose(Window window);
+  // The outer rectangle, in root coordinates, of what stands on the desktop for the window: the
+  // window manager's frame around it, border included, or the window itself.
+  bool OuterRect(Window window, int& x, int& y, int& w, int& h);
 
  private:
   Display* x_ = nullptr;
+};
+
+// A window manager (JWM, with a title bar and a border) on the test's X server, its settings in
+// the folder given; stopped when destroyed. Running() is false when it did not take over.
+class WindowManager {
+ public:
+  WindowManager(XSession& screen, const std::string& folder);
+  ~WindowManager();
+  WindowManager(const WindowManager&) = delete;
+  WindowManager& operator=(const WindowManager&) = delete;
+  bool Running() const { return running_; }
+
+ private:
+  pid_t pid_ = -1;
+  bool running_ = false;
 };
 
 // Runs xdotool with the arguments (no shell); true when it succeeded.

@@ -46,3 +46,27 @@ TEST_F(PreviewE2E, WithAHostItRunsUntilTheHostIsHidden) {
   EXPECT_EQ(preview.Wait(5000), 0);
   EXPECT_FALSE(SettingsWritten());
 }
+
+TEST_F(PreviewE2E, WithoutAUsableHostItIsBorderlessAtTheTopLeftCorner) {
+  WindowManager manager(screen, dir.str());
+  ASSERT_TRUE(manager.Running());
+  Window gone = screen.MakeHostWindow(100, 100, 320, 240);
+  screen.Destroy(gone);
+  for (const std::string& host : {std::string(), std::to_string(gone)}) {
+    std::vector<std::string> args{"/p"};
+    if (!host.empty()) args.push_back(host);
+    Program preview(args, dir.str(), env);
+    Window window = screen.WaitForWindow("VorpelScreenSaver", 10000);
+    ASSERT_NE(window, 0u) << host;
+    int x = -1, y = -1, w = 0, h = 0;
+    for (int waited = 0; waited < 5000; waited += 50) {
+      if (screen.OuterRect(window, x, y, w, h) && x == 0 && y == 0 && w == 152 && h == 112) break;
+      SleepMs(50);
+    }
+    EXPECT_EQ(x, 0) << host;
+    EXPECT_EQ(y, 0) << host;
+    EXPECT_EQ(w, 152) << "a frame around the preview: " << host;
+    EXPECT_EQ(h, 112) << host;
+    EXPECT_EQ(preview.Wait(15000), 0) << host;
+  }
+}

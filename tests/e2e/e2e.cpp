@@ -234,7 +234,7 @@ void XSession::RequestClose(Window window) {
   XSync(x_, False);
 }
 
-bool XSession::OuterRect(Window window, int& x, int& y, int& w, int& h) {
+bool XSession::OuterRect(Window window, Rect& rect) {
   auto old = XSetErrorHandler(IgnoreErrors);  // the window may go at any time
   Window root, parent = 0, *children = nullptr;
   unsigned count = 0;
@@ -246,15 +246,24 @@ bool XSession::OuterRect(Window window, int& x, int& y, int& w, int& h) {
   if (children) XFree(children);
   XWindowAttributes attrs;
   bool found = parent == Root() && XGetWindowAttributes(x_, window, &attrs);
-  if (found) {
-    x = attrs.x;  // the outer corner of the border
-    y = attrs.y;
-    w = attrs.width + 2 * attrs.border_width;
-    h = attrs.height + 2 * attrs.border_width;
-  }
+  if (found)  // x and y are the outer corner of the border
+    rect = {attrs.x, attrs.y, attrs.width + 2 * attrs.border_width,
+            attrs.height + 2 * attrs.border_width};
   XSync(x_, False);
   XSetErrorHandler(old);
   return found;
+}
+
+XSession::Rect XSession::WaitForOuterRect(Window window,
+                                          const std::function<bool(const Rect&)>& settled,
+                                          int timeout_ms) {
+  Rect rect;
+  for (int waited = 0; waited <= timeout_ms; waited += 50) {
+    rect = Rect{};
+    if (!OuterRect(window, rect) || settled(rect)) break;
+    SleepMs(50);
+  }
+  return rect;
 }
 
 namespace {

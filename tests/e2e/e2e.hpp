@@ -7,6 +7,7 @@
 #include <X11/Xlib.h>
 #include <sys/types.h>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -71,10 +72,16 @@ class XSession {
   // Asks the window to close, as a window manager's close button does (WM_DELETE_WINDOW).
   void RequestClose(Window window);
   // The outer rectangle, in root coordinates, of what stands on the desktop for the window: the
-  // window manager's frame around it, border included, or the window itself.
-  bool OuterRect(Window window, int& x, int& y, int& w, int& h);
+  // window manager's frame around it, border included, or the window itself. Polled until
+  // `settled` holds for it or the time is up; the last one read (all 0 when the window is gone).
+  struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+  };
+  Rect WaitForOuterRect(Window window, const std::function<bool(const Rect&)>& settled,
+                        int timeout_ms);
 
  private:
+  bool OuterRect(Window window, Rect& rect);
   Display* x_ = nullptr;
 };
 

@@ -58,15 +58,12 @@ TEST_F(PreviewE2E, WithoutAUsableHostItIsBorderlessAtTheTopLeftCorner) {
     Program preview(args, dir.str(), env);
     Window window = screen.WaitForWindow("VorpelScreenSaver", 10000);
     ASSERT_NE(window, 0u) << host;
-    int x = -1, y = -1, w = 0, h = 0;
-    for (int waited = 0; waited < 5000; waited += 50) {
-      if (screen.OuterRect(window, x, y, w, h) && x == 0 && y == 0 && w == 152 && h == 112) break;
-      SleepMs(50);
-    }
-    EXPECT_EQ(x, 0) << host;
-    EXPECT_EQ(y, 0) << host;
-    EXPECT_EQ(w, 152) << "a frame around the preview: " << host;
-    EXPECT_EQ(h, 112) << host;
+    auto at_corner = [](const XSession::Rect& r) {
+      return r.x == 0 && r.y == 0 && r.w == 152 && r.h == 112;
+    };
+    XSession::Rect r = screen.WaitForOuterRect(window, at_corner, 5000);
+    EXPECT_TRUE(at_corner(r)) << "host " << host << ": " << r.w << " x " << r.h << " at " << r.x
+                              << ", " << r.y;
     EXPECT_EQ(preview.Wait(15000), 0) << host;
   }
 }

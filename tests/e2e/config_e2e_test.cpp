@@ -112,3 +112,18 @@ TEST_F(ConfigE2E, ViewRunsTheSaverWithTheSavedSettingsAndComesBack) {
   EXPECT_EQ(config.Wait(10000), 0);
   EXPECT_NE(Settings().find("BackgroundOn=\"1\""), std::string::npos);
 }
+
+TEST_F(ConfigE2E, TheWindowIsCentredOnTheScreenWithItsFrame) {
+  WindowManager manager(screen, dir.str());
+  ASSERT_TRUE(manager.Running());
+  Program config({"/c"}, dir.str(), env);
+  Window window = screen.WaitForWindow(kConfigTitle, 15000);
+  ASSERT_NE(window, 0u);
+  auto centred = [](const XSession::Rect& r) {
+    return r.w > 700 && r.x == (1280 - r.w) / 2 && r.y == (800 - r.h) / 2;
+  };
+  XSession::Rect r = screen.WaitForOuterRect(window, centred, 5000);
+  EXPECT_TRUE(centred(r)) << r.w << " x " << r.h << " at " << r.x << ", " << r.y;
+  screen.RequestClose(window);
+  EXPECT_EQ(config.Wait(10000), 0);
+}

@@ -18,6 +18,8 @@ class ConfigE2E : public ProgramTest {
     Window window = WaitAndFocus(kConfigTitle, 500);
     int w, h;
     if (window) screen.Geometry(window, wx, wy, w, h);
+    // The set-up forgets every click made before its first frame; a busy machine takes its time.
+    if (window) WaitForScene(screen, window, 20, 15000);
     return window;
   }
 

@@ -28,6 +28,8 @@ void PreviewSetUp() {
   SetDrawDriver(kDriverD3D7);
   if (!GraphicsOpen(kWidth, kHeight, 0, 60, kGraphicsHidden)) PreviewEnd();
   SDL_Window* window = FindWindowByTitle(AppTitle());
+  // Without a usable host the window stays on the desktop: bare, at its top-left corner.
+  RemoveWindowFrame(window);
   EmbedWindowInHost(window, HostHandle());
   MoveResizeWindow(window, 0, 0, kWidth, kHeight);
   g_start_time = MillisecondClock();

@@ -116,6 +116,8 @@ int MGE_TextureHandler::CopyTextureToTexture(int sourceSlot, int sx, int sy, int
   if (!source || !target) return 0;
   PixmapPtr from = source->Lock(0, true, false);
   PixmapPtr to = target->Lock(0, true, true);
+  // A slot copied onto itself, mirrored or overlapping, must read the pixels as they were.
+  if (from && from == to) from = std::make_shared<TPixmap>(*to);
   if (from && to && mode >= kCopyPlain && mode <= kCopyTurned && sx < from->width &&
       sy < from->height && tx < to->width && ty < to->height) {
     // Clipping at the right and bottom edges decides what a mirrored copy mirrors; pixels that

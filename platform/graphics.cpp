@@ -70,11 +70,6 @@ using detail::Context;
 
 namespace {
 
-int ReportedDepth(Uint32 format) {
-  int bits = SDL_BITSPERPIXEL(format);
-  return bits >= 24 ? 32 : bits;
-}
-
 void ResetDrawState() {
   auto& c = Context();
   FontPtr font = c.state.image_font;
@@ -87,20 +82,6 @@ void ResetDrawState() {
   detail::RendererSetProjection(c.proj_w, c.proj_h);
   detail::ApplyViewport();
   detail::RendererSetBlend(c.state.blend_mode);
-}
-
-bool FindFullScreenMode(int width, int height, int depth, int hertz, SDL_DisplayMode& out) {
-  int count = SDL_GetNumDisplayModes(0);
-  for (int i = 0; i < count; ++i) {
-    SDL_DisplayMode m;
-    if (SDL_GetDisplayMode(0, i, &m) != 0) continue;
-    if (m.w != width || m.h != height) continue;
-    if (depth > 0 && ReportedDepth(m.format) != depth) continue;
-    if (hertz > 0 && m.refresh_rate != 0 && m.refresh_rate != hertz) continue;
-    out = m;
-    return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -183,7 +164,8 @@ int GraphicsOpen(int width, int height, int depth, int hertz, int flags) {
   SDL_DisplayMode mode{};
   bool exact_mode = false;
   if (depth != 0) {
-    exact_mode = FindFullScreenMode(width, height, depth, hertz, mode);
+    int index = detail::FullScreenModeIndex(width, height, depth, hertz);
+    exact_mode = index >= 0 && SDL_GetDisplayMode(0, index, &mode) == 0;
     SDL_DisplayMode desktop;
     bool desktop_size = SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w == width &&
                         desktop.h == height;
@@ -240,28 +222,6 @@ int GraphicsHeight() { return Context().height; }
 int GraphicsDepth() { return Context().depth; }
 int GraphicsHertz() { return Context().hertz; }
 SDL_Window* GraphicsWindow() { return Context().window; }
-
-int CountGraphicsModes() {
-  if (!detail::EnsureVideo()) return 0;
-  int n = SDL_GetNumDisplayModes(0);
-  return n > 0 ? n : 0;
-}
-
-bool GetGraphicsMode(int index, int& width, int& height, int& depth, int& hertz) {
-  SDL_DisplayMode m;
-  if (index < 0 || index >= CountGraphicsModes() || SDL_GetDisplayMode(0, index, &m) != 0)
-    return false;
-  width = m.w;
-  height = m.h;
-  depth = ReportedDepth(m.format);
-  hertz = m.refresh_rate;
-  return true;
-}
-
-int GraphicsModeExists(int width, int height, int depth, int hertz) {
-  SDL_DisplayMode m;
-  return detail::EnsureVideo() && FindFullScreenMode(width, height, depth, hertz, m) ? 1 : 0;
-}
 
 void Cls() {
   auto& s = Context().state;

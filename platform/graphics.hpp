@@ -68,9 +68,18 @@ int GraphicsHertz();
 SDL_Window* GraphicsWindow();  // none when closed
 
 // Display modes the driver offers for full screen, counted, read one by one and tested.
+// Depth 0 and hertz 0 stand for any; a mode whose rate the driver does not tell has every rate.
 int CountGraphicsModes();
 bool GetGraphicsMode(int index, int& width, int& height, int& depth, int& hertz);
 int GraphicsModeExists(int width, int height, int depth = 0, int hertz = 0);
+
+struct GraphicsMode {
+  int width = 0, height = 0, depth = 0, hertz = 0;
+};
+// The position in the list of the mode a full screen of this size and depth opens with: the
+// first at this rate, else the one of the nearest rate; -1 when none has the size and depth.
+int ChooseGraphicsMode(const std::vector<GraphicsMode>& modes, int width, int height, int depth,
+                       int hertz);
 
 void Cls();
 void SetClsColor(int r, int g, int b);
@@ -130,6 +139,7 @@ ImagePtr ImageLoad(const std::string& source, int flags = -1);
 ImagePtr ImageLoadAnim(const std::string& source, int cell_width, int cell_height, int first_cell,
                        int cell_count, int flags = -1);
 ImagePtr ImageFromPixmap(const PixmapPtr& pixmap, int flags = -1);
+// Always dynamic; none when the frames together would hold more than kMaxPicturePixels.
 ImagePtr ImageCreate(int width, int height, int frames = 1, int flags = -1);
 int ImageGrab(const ImagePtr& image, int x, int y, int frame = 0);
 void ImageSetHandle(const ImagePtr& image, float x, float y);

@@ -46,6 +46,10 @@ void ForeignGlxRelease();
 // The size of an X window of another program; false when it does not exist (or no X).
 bool ForeignWindowSize(unsigned long xid, int& width, int& height);
 
+// The driver's number of the display mode to open a full screen with (ChooseGraphicsMode);
+// -1 when none fits.
+int FullScreenModeIndex(int width, int height, int depth, int hertz);
+
 // Input learns that a new window exists (mouse position, focus).
 void InputGraphicsOpened();
 

@@ -40,16 +40,20 @@ SDL_Window* FindWindowByTitle(const std::string& title);
 SDL_Window* ActiveWindow();
 // Keeps the window above all others (or stops doing so). 1 on success.
 int SetWindowTopmost(SDL_Window* window, bool topmost);
-// The primary display's rectangle in desktop pixels. 1 on success, 0 when unknown.
-int GetDesktopRect(WindowRect& out);
+// The rectangle, in desktop pixels, of the display the window is on (of the primary display
+// without a window). 1 on success, 0 when unknown.
+int GetDesktopRect(WindowRect& out, SDL_Window* window = nullptr);
 // The window's rectangle including its frame, as far as the window manager tells it.
 int GetWindowFrameRect(SDL_Window* window, WindowRect& out);
+// Asks for the window to have no title bar and no border. 1 on success.
+int RemoveWindowFrame(SDL_Window* window);
 // Moves the window so that its frame's top-left corner lands at (x, y). 1 on success.
 int MoveWindowFrameTo(SDL_Window* window, int x, int y);
-// Where a window's top-left corner goes to centre it on the desktop:
-// ((desktop right - window width) / 2, (desktop bottom - window height) / 2), truncated.
-void CentreRectOnDesktop(const WindowRect& desktop, const WindowRect& window, int& x, int& y);
-// Centres the active window, frame included, on the desktop; not top-most, size unchanged.
+// Where a window's top-left corner goes to centre it on a display: the display's left and top
+// plus half of what the window leaves free of its width and height, truncated.
+void CentreRectOnDisplay(const WindowRect& display, const WindowRect& window, int& x, int& y);
+// Centres the active window, frame included, on the display it is on; not top-most, size
+// unchanged. A window manager's frame is waited for briefly, since it comes after the window.
 void CentreActiveWindowOnDesktop();
 
 // Gives the window a picture ("incbin::" name or path) as its icon. 1 on success; 0 for no

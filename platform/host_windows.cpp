@@ -4,12 +4,15 @@
 #include "platform/graphics.hpp"
 #include "platform/graphics_internal.hpp"
 #include "platform/host.hpp"
+#include "platform/x11_glue.hpp"
 
 namespace {
 
 // SDL numbers windows from 1 and cannot list them; the graphics window is checked first, so
 // this only bounds the search for windows opened beside it.
 constexpr Uint32 kWindowIdsSearched = 256;
+// A window manager that never tells its frames' size is not waited for longer than this.
+constexpr Uint32 kFrameWaitMs = 500;
 
 bool HasTitle(SDL_Window* window, const std::string& title) {
   return window && title == SDL_GetWindowTitle(window);
@@ -24,6 +27,19 @@ Borders FrameOf(SDL_Window* window) {
   Borders b;
   if (SDL_GetWindowBordersSize(window, &b.top, &b.left, &b.bottom, &b.right) != 0) b = Borders{};
   return b;
+}
+
+// A window manager frames a new window a little after it is shown and then says how large the
+// frame is; until it has, the frame reads as none.
+void AwaitFrame(SDL_Window* window) {
+  Display* display;
+  Window own;
+  if (!detail::X11WindowOf(window, display, own) || !detail::X11WindowManagerRunning(display))
+    return;
+  Uint32 start = SDL_GetTicks();
+  while (!detail::X11FrameExtentsGiven(display, own) && SDL_GetTicks() - start < kFrameWaitMs)
+    SDL_Delay(5);
+  SDL_PumpEvents();  // SDL takes the frame's size from the same notice
 }
 
 }  // namespace
@@ -48,9 +64,11 @@ int SetWindowTopmost(SDL_Window* window, bool topmost) {
   return 1;
 }
 
-int GetDesktopRect(WindowRect& out) {
+int GetDesktopRect(WindowRect& out, SDL_Window* window) {
   SDL_Rect bounds;
-  if (!detail::EnsureVideo() || SDL_GetDisplayBounds(0, &bounds) != 0) return 0;
+  if (!detail::EnsureVideo()) return 0;
+  int display = window ? SDL_GetWindowDisplayIndex(window) : 0;
+  if (display < 0 || SDL_GetDisplayBounds(display, &bounds) != 0) return 0;
   out = {bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h};
   return 1;
 }
@@ -65,6 +83,12 @@ int GetWindowFrameRect(SDL_Window* window, WindowRect& out) {
   return 1;
 }
 
+int RemoveWindowFrame(SDL_Window* window) {
+  if (!window) return 0;
+  SDL_SetWindowBordered(window, SDL_FALSE);
+  return 1;
+}
+
 int MoveWindowFrameTo(SDL_Window* window, int x, int y) {
   if (!window) return 0;
   Borders b = FrameOf(window);
@@ -72,17 +96,19 @@ int MoveWindowFrameTo(SDL_Window* window, int x, int y) {
   return 1;
 }
 
-void CentreRectOnDesktop(const WindowRect& desktop, const WindowRect& window, int& x, int& y) {
-  x = (desktop.right - window.Width()) / 2;
-  y = (desktop.bottom - window.Height()) / 2;
+void CentreRectOnDisplay(const WindowRect& display, const WindowRect& window, int& x, int& y) {
+  x = display.left + (display.Width() - window.Width()) / 2;
+  y = display.top + (display.Height() - window.Height()) / 2;
 }
 
 void CentreActiveWindowOnDesktop() {
   SDL_Window* window = ActiveWindow();
-  WindowRect desktop, frame;
-  if (!window || !GetDesktopRect(desktop) || !GetWindowFrameRect(window, frame)) return;
+  if (!window) return;
+  AwaitFrame(window);
+  WindowRect display, frame;
+  if (!GetDesktopRect(display, window) || !GetWindowFrameRect(window, frame)) return;
   int x = 0, y = 0;
-  CentreRectOnDesktop(desktop, frame, x, y);
+  CentreRectOnDisplay(display, frame, x, y);
   SetWindowTopmost(window, false);
   MoveWindowFrameTo(window, x, y);
 }

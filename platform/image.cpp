@@ -141,8 +141,9 @@ ImagePtr ImageLoadAnim(const std::string& source, int cell_width, int cell_heigh
 }
 
 ImagePtr ImageCreate(int width, int height, int frames, int flags) {
+  // All frames together are held to the size of one decoded picture.
   if (width <= 0 || height <= 0 || frames <= 0 || width > kMaxPictureSide ||
-      height > kMaxPictureSide || std::int64_t(width) * height > kMaxPicturePixels)
+      height > kMaxPictureSide || std::int64_t(width) * height * frames > kMaxPicturePixels)
     return nullptr;
   return MakeImage(width, height, frames, NormaliseFlags(flags) | DYNAMICIMAGE);
 }

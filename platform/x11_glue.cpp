@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <X11/Xatom.h>
 
 #include "platform/graphics.hpp"
 
@@ -18,6 +19,20 @@ int RecordError(Display*, XErrorEvent*) {
 }
 
 int IgnoreError(Display*, XErrorEvent*) { return 0; }
+
+bool HasProperty(Display* display, Window window, const char* name, Atom type) {
+  Atom property = XInternAtom(display, name, True);
+  if (property == None) return false;  // nobody has ever set it
+  Atom actual;
+  int format;
+  unsigned long count = 0, after;
+  unsigned char* data = nullptr;
+  bool found = XGetWindowProperty(display, window, property, 0, 4, False, type, &actual, &format,
+                                  &count, &after, &data) == Success &&
+               actual == type && count > 0;
+  if (data) XFree(data);
+  return found;
+}
 
 }  // namespace
 
@@ -53,6 +68,14 @@ X11ErrorTrap::~X11ErrorTrap() {
 bool X11ErrorTrap::Failed() {
   XSync(display_, False);
   return trapped_error;
+}
+
+bool X11WindowManagerRunning(Display* display) {
+  return HasProperty(display, DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+}
+
+bool X11FrameExtentsGiven(Display* display, Window window) {
+  return HasProperty(display, window, "_NET_FRAME_EXTENTS", XA_CARDINAL);
 }
 
 void TolerateX11Errors() { XSetErrorHandler(IgnoreError); }

@@ -37,6 +37,11 @@ class X11ErrorTrap {
 // the id cannot be a window's, or the window is gone.
 bool ForeignWindowAttributes(unsigned long xid, XWindowAttributes& attrs);
 
+// True when a window manager runs that announces itself as the desktop conventions ask.
+bool X11WindowManagerRunning(Display* display);
+// True once the window manager has told the window the size of its frame (_NET_FRAME_EXTENTS).
+bool X11FrameExtentsGiven(Display* display, Window window);
+
 // From now on X errors are ignored instead of ending the program.
 void TolerateX11Errors();
 

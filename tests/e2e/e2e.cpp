@@ -234,6 +234,79 @@ void XSession::RequestClose(Window window) {
   XSync(x_, False);
 }
 
+bool XSession::OuterRect(Window window, Rect& rect) {
+  auto old = XSetErrorHandler(IgnoreErrors);  // the window may go at any time
+  Window root, parent = 0, *children = nullptr;
+  unsigned count = 0;
+  while (XQueryTree(x_, window, &root, &parent, &children, &count) && parent != Root()) {
+    if (children) XFree(children);
+    children = nullptr;
+    window = parent;
+  }
+  if (children) XFree(children);
+  XWindowAttributes attrs;
+  bool found = parent == Root() && XGetWindowAttributes(x_, window, &attrs);
+  if (found)  // x and y are the outer corner of the border
+    rect = {attrs.x, attrs.y, attrs.width + 2 * attrs.border_width,
+            attrs.height + 2 * attrs.border_width};
+  XSync(x_, False);
+  XSetErrorHandler(old);
+  return found;
+}
+
+XSession::Rect XSession::WaitForOuterRect(Window window,
+                                          const std::function<bool(const Rect&)>& settled,
+                                          int timeout_ms) {
+  Rect rect;
+  for (int waited = 0; waited <= timeout_ms; waited += 50) {
+    rect = Rect{};
+    if (!OuterRect(window, rect) || settled(rect)) break;
+    SleepMs(50);
+  }
+  return rect;
+}
+
+namespace {
+bool WindowManagerAnnounced(Display* x) {
+  Atom check = XInternAtom(x, "_NET_SUPPORTING_WM_CHECK", False);
+  Atom type;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  bool found = XGetWindowProperty(x, DefaultRootWindow(x), check, 0, 1, False, XA_WINDOW, &type,
+                                  &format, &count, &after, &data) == Success &&
+               count == 1;
+  if (data) XFree(data);
+  return found;
+}
+}  // namespace
+
+WindowManager::WindowManager(XSession& screen, const std::string& folder) {
+  // Its own settings: none of the system's menus, panels or tiled placement.
+  std::string settings = folder + "/jwmrc";
+  testsupport::WriteFile(settings, "<?xml version=\"1.0\"?><JWM></JWM>\n");
+  pid_ = fork();
+  if (pid_ == 0) {
+    int devnull = open("/dev/null", O_WRONLY);
+    if (devnull >= 0) {
+      dup2(devnull, 1);
+      dup2(devnull, 2);
+    }
+    execlp("jwm", "jwm", "-f", settings.c_str(), nullptr);
+    _exit(127);
+  }
+  for (int waited = 0; waited <= 10000 && pid_ > 0 && !running_; waited += 50) {
+    running_ = WindowManagerAnnounced(screen.display());
+    if (!running_) SleepMs(50);
+  }
+}
+
+WindowManager::~WindowManager() {
+  if (pid_ <= 0) return;
+  kill(pid_, SIGTERM);
+  waitpid(pid_, nullptr, 0);
+}
+
 void MovePointer(int x, int y) {
   Xdo({"mousemove", std::to_string(x), std::to_string(y)});
   SleepMs(150);

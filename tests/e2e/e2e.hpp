@@ -7,6 +7,7 @@
 #include <X11/Xlib.h>
 #include <sys/types.h>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -70,9 +71,33 @@ class XSession {
   void Destroy(Window window);
   // Asks the window to close, as a window manager's close button does (WM_DELETE_WINDOW).
   void RequestClose(Window window);
+  // The outer rectangle, in root coordinates, of what stands on the desktop for the window: the
+  // window manager's frame around it, border included, or the window itself. Polled until
+  // `settled` holds for it or the time is up; the last one read (all 0 when the window is gone).
+  struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+  };
+  Rect WaitForOuterRect(Window window, const std::function<bool(const Rect&)>& settled,
+                        int timeout_ms);
 
  private:
+  bool OuterRect(Window window, Rect& rect);
   Display* x_ = nullptr;
+};
+
+// A window manager (JWM, with a title bar and a border) on the test's X server, its settings in
+// the folder given; stopped when destroyed. Running() is false when it did not take over.
+class WindowManager {
+ public:
+  WindowManager(XSession& screen, const std::string& folder);
+  ~WindowManager();
+  WindowManager(const WindowManager&) = delete;
+  WindowManager& operator=(const WindowManager&) = delete;
+  bool Running() const { return running_; }
+
+ private:
+  pid_t pid_ = -1;
+  bool running_ = false;
 };
 
 // Runs xdotool with the arguments (no shell); true when it succeeded.

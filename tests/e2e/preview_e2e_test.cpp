@@ -46,3 +46,24 @@ TEST_F(PreviewE2E, WithAHostItRunsUntilTheHostIsHidden) {
   EXPECT_EQ(preview.Wait(5000), 0);
   EXPECT_FALSE(SettingsWritten());
 }
+
+TEST_F(PreviewE2E, WithoutAUsableHostItIsBorderlessAtTheTopLeftCorner) {
+  WindowManager manager(screen, dir.str());
+  ASSERT_TRUE(manager.Running());
+  Window gone = screen.MakeHostWindow(100, 100, 320, 240);
+  screen.Destroy(gone);
+  for (const std::string& host : {std::string(), std::to_string(gone)}) {
+    std::vector<std::string> args{"/p"};
+    if (!host.empty()) args.push_back(host);
+    Program preview(args, dir.str(), env);
+    Window window = screen.WaitForWindow("VorpelScreenSaver", 10000);
+    ASSERT_NE(window, 0u) << host;
+    auto at_corner = [](const XSession::Rect& r) {
+      return r.x == 0 && r.y == 0 && r.w == 152 && r.h == 112;
+    };
+    XSession::Rect r = screen.WaitForOuterRect(window, at_corner, 5000);
+    EXPECT_TRUE(at_corner(r)) << "host " << host << ": " << r.w << " x " << r.h << " at " << r.x
+                              << ", " << r.y;
+    EXPECT_EQ(preview.Wait(15000), 0) << host;
+  }
+}

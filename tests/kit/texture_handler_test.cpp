@@ -97,6 +97,18 @@ TEST_F(TextureCopy, OpaqueOnlySkipsTransparentPixels) {
   EXPECT_EQ(Target(1, 0), 0x00123456u) << "any flag but 1 copies every pixel";
 }
 
+TEST_F(TextureCopy, ASlotCopiedOntoItselfReadsOnlyItsOriginalPixels) {
+  const TPixmap& p = *MGE_TextureHandler::Get(1)->pixmaps[0];
+  MGE_TextureHandler::CopyTextureToTexture(1, 0, 0, 10, 1, 1, 0, 0, kCopyMirrored, 0);
+  MGE_TextureHandler::CopyTextureToTexture(1, 0, 1, 9, 1, 1, 1, 1, kCopyPlain, 0);
+  MGE_TextureHandler::CopyTextureToTexture(1, 0, 2, 10, 8, 1, 0, 2, kCopyTurned, 0);
+  for (int x = 0; x < 10; ++x) EXPECT_EQ(p.ReadPixel(x, 0), From(9 - x, 0)) << "mirrored " << x;
+  for (int x = 1; x < 10; ++x) EXPECT_EQ(p.ReadPixel(x, 1), From(x - 1, 1)) << "shifted " << x;
+  for (int y = 2; y < 10; ++y)
+    for (int x = 0; x < 10; ++x)
+      EXPECT_EQ(p.ReadPixel(x, y), From(9 - x, 11 - y)) << "turned " << x << "," << y;
+}
+
 using Textures = KitTest;
 
 TEST_F(Textures, SlotsLoadReleaseAndUploadAhead) {

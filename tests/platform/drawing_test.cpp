@@ -284,6 +284,8 @@ TEST_F(DrawingTest, BadImageArgumentsFailCleanly) {
   EXPECT_EQ(ImageLoad("incbin::no-such-resource"), nullptr);
   EXPECT_EQ(ImageCreate(0, 10), nullptr);
   EXPECT_EQ(ImageCreate(100000, 100000), nullptr);
+  EXPECT_EQ(ImageCreate(4096, 4096, 5), nullptr) << "all frames hold more than one picture may";
+  EXPECT_EQ(ImageCreate(kMaxPictureSide, kMaxPictureSide, 2147483647), nullptr);
   ImagePtr image = ImageCreate(4, 4, 2);
   EXPECT_EQ(image->Frame(2), nullptr);
   EXPECT_EQ(image->Frame(-1), nullptr);
@@ -301,6 +303,19 @@ TEST(GraphicsModes, UnsupportedFullScreenModeFails) {
   int w, h, d, hz;
   EXPECT_FALSE(GetGraphicsMode(-1, w, h, d, hz));
   EXPECT_FALSE(GetGraphicsMode(CountGraphicsModes(), w, h, d, hz));
+}
+
+TEST(GraphicsModes, FullScreenTakesItsSizeAtTheNearestRateWhenItsOwnIsMissing) {
+  std::vector<GraphicsMode> modes = {{1920, 1080, 32, 60}, {1280, 800, 32, 144},
+                                     {1280, 800, 16, 60},  {1280, 800, 32, 75},
+                                     {1024, 768, 32, 0},   {1024, 768, 32, 60}};
+  EXPECT_EQ(ChooseGraphicsMode(modes, 1920, 1080, 32, 60), 0);
+  EXPECT_EQ(ChooseGraphicsMode(modes, 1280, 800, 32, 60), 3);
+  EXPECT_EQ(ChooseGraphicsMode(modes, 1280, 800, 16, 60), 2);
+  EXPECT_EQ(ChooseGraphicsMode(modes, 1280, 800, 0, 144), 1);
+  EXPECT_EQ(ChooseGraphicsMode(modes, 1024, 768, 32, 60), 4) << "an unstated rate is any rate";
+  EXPECT_EQ(ChooseGraphicsMode(modes, 1280, 800, 24, 60), -1);
+  EXPECT_EQ(ChooseGraphicsMode(modes, 800, 600, 32, 0), -1);
 }
 
 TEST_F(DrawingTest, AnimationStripsSplitIntoFramesAndStretchToARectangle) {

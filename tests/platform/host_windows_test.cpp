@@ -46,14 +46,20 @@ TEST_F(HostWindows, FindsOurWindowsByExactTitle) {
   EXPECT_EQ(ActiveWindow(), nullptr);
 }
 
-TEST(CentreRectOnDesktop, UsesTheFrameSizeAndTruncates) {
+TEST(CentreRectOnDisplay, UsesTheFrameSizeAndTheDisplaysCornerAndTruncates) {
   int x = 0, y = 0;
-  CentreRectOnDesktop({0, 0, 1920, 1080}, {100, 50, 806, 496}, x, y);  // 706 x 446
+  CentreRectOnDisplay({0, 0, 1920, 1080}, {100, 50, 806, 496}, x, y);  // 706 x 446
   EXPECT_EQ(x, 607);
   EXPECT_EQ(y, 317);
-  CentreRectOnDesktop({0, 0, 1920, 1080}, {0, 0, 2001, 1081}, x, y);  // larger than the desktop
+  CentreRectOnDisplay({0, 0, 1920, 1080}, {0, 0, 2001, 1081}, x, y);  // larger than the display
   EXPECT_EQ(x, -40);
   EXPECT_EQ(y, 0);
+  CentreRectOnDisplay({1920, 0, 3840, 1080}, {0, 0, 706, 446}, x, y);  // a monitor to its left
+  EXPECT_EQ(x, 1920 + 607);
+  EXPECT_EQ(y, 317);
+  CentreRectOnDisplay({-1280, -200, 0, 824}, {0, 0, 706, 446}, x, y);  // left of and above it
+  EXPECT_EQ(x, -1280 + 287);
+  EXPECT_EQ(y, -200 + 289);
 }
 
 TEST_F(HostWindows, IconComesFromASmallPicture) {

@@ -63,7 +63,7 @@ TEST_F(DesktopQueries, WindowIsCentredByItsFrame) {
   ASSERT_EQ(GetWindowFrameRect(GraphicsWindow(), frame), 1);
   EXPECT_EQ(frame.Width(), 200);  // no window manager, no frame
   int left = 0, top = 0;
-  CentreRectOnDesktop(desktop, frame, left, top);
+  CentreRectOnDisplay(desktop, frame, left, top);
   ASSERT_EQ(MoveWindowFrameTo(GraphicsWindow(), left, top), 1);
   int real_left = -1, real_top = -1;
   RootPosition(OwnXWindow(), real_left, real_top);

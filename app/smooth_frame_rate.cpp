@@ -1,16 +1,15 @@
 #include "app/smooth_frame_rate.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 #include "platform/clock.hpp"
+#include "platform/graphics.hpp"
 
 namespace {
-// The frame period for a target; a zero target (only SetFPS(0) makes one) means no wait.
-int Period(int target) { return target != 0 ? 1000 / target - 1 : -1; }
-
 // A rate as the int the target holds. An unbounded or out-of-range measurement (work time 0 over
-// a whole window) becomes the largest target, whose period is 0: the limiter stops waiting.
+// a whole window) becomes the largest target: the ceiling then holds it.
 int TargetFromRate(double rate) {
   if (std::isnan(rate)) return 0;
   if (rate >= 2147483647.0) return 2147483647;
@@ -29,6 +28,8 @@ double TSmoothFrameRate::Now() {
 void TSmoothFrameRate::Reset() {
   last_reading_ = MillisecondClock();
   since_reset_ = 0;
+  const int refresh = GraphicsRefreshRate();
+  CeilingFPS = refresh > 0 ? refresh : 60;
   LastFrameEnd = Now();
   FrameCount = 0;
   NextMeasureTime = Now() + 2500;
@@ -43,8 +44,17 @@ void TSmoothFrameRate::SetFPS(double rate) {
     TargetFPS = 0;
     return;
   }
-  TargetFPS = TargetFromRate(rate);
-  NextFrameTime = ClockDiff(MillisecondClock(), -Period(TargetFPS));
+  TargetFPS = std::min(TargetFromRate(rate), CeilingFPS);
+  if (TargetFPS > 0) NextFrameTime = Now() + 1000.0 / TargetFPS;
+}
+
+void TSmoothFrameRate::WaitForSlot() {
+  const double start = Now();
+  for (double left; (left = NextFrameTime - Now()) > 0;) {
+    if (left >= 1) SleepMilliseconds(int(left));
+    else ClockSpin();  // the last millisecond: a sleep could overshoot it
+  }
+  WaitTime += Now() - start;
 }
 
 void TSmoothFrameRate::Update() {
@@ -57,9 +67,12 @@ void TSmoothFrameRate::Update() {
     SetFPS(MeasuredFPS + 1);
     NextMeasureTime = Now() + 2500;
   }
-  const double wait_start = Now();
-  while (ClockDiff(MillisecondClock(), NextFrameTime) <= 0) ClockSpin();
-  WaitTime += Now() - wait_start;
-  if (TargetFPS != 0) NextFrameTime = ClockDiff(MillisecondClock(), -Period(TargetFPS));
+  if (TargetFPS > 0) {
+    WaitForSlot();
+    // On time, the next slot follows this one, so the frames keep the target's rate exactly;
+    // late, it follows now.
+    const double now = Now();
+    NextFrameTime = (now - NextFrameTime >= 1 ? now : NextFrameTime) + 1000.0 / TargetFPS;
+  }
   LastFrameEnd = Now();
 }

@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <epoxy/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/graphics_internal.hpp"
@@ -104,6 +105,10 @@ void RequestContextAttributes() {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
+  // Nothing here tests depth or stencil. A software rasteriser shades even opaque quads three
+  // times slower when such a buffer is there, and it would take memory besides.
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
 }
 
 // Makes the GL context on the new window and the drawing state for it; 1 on success.
@@ -221,6 +226,14 @@ int GraphicsWidth() { return Context().width; }
 int GraphicsHeight() { return Context().height; }
 int GraphicsDepth() { return Context().depth; }
 int GraphicsHertz() { return Context().hertz; }
+
+int GraphicsRefreshRate() {
+  SDL_Window* window = Context().window;
+  SDL_DisplayMode mode;
+  if (!window || SDL_GetCurrentDisplayMode(std::max(SDL_GetWindowDisplayIndex(window), 0), &mode))
+    return 0;
+  return std::max(mode.refresh_rate, 0);
+}
 SDL_Window* GraphicsWindow() { return Context().window; }
 
 void Cls() {

@@ -65,6 +65,8 @@ int GraphicsWidth();
 int GraphicsHeight();
 int GraphicsDepth();
 int GraphicsHertz();
+// How often the display the window is on refreshes; 0 when there is no window or it is unknown.
+int GraphicsRefreshRate();
 SDL_Window* GraphicsWindow();  // none when closed
 
 // Display modes the driver offers for full screen, counted, read one by one and tested.

@@ -18,22 +18,23 @@ void RunUntilMeasured(ScriptedClock& clock, int work_ms) {
 }
 }  // namespace
 
-TEST(SmoothFrameRate, FirstFrameAfterResetWaitsUntilFifteenMillisecondsHavePassed) {
+TEST(SmoothFrameRate, FirstFrameAfterResetWaitsASixtiethOfASecond) {
   WaitingClock clock(1000);
   TSmoothFrameRate::Reset();
   EXPECT_EQ(TSmoothFrameRate::TargetFPS, 60);
-  EXPECT_EQ(TSmoothFrameRate::NextFrameTime, 1015);
+  EXPECT_NEAR(TSmoothFrameRate::NextFrameTime, 1000.0 / 60, 1e-9);
   TSmoothFrameRate::Update();
-  EXPECT_EQ(clock.Now(), 1016);
+  EXPECT_EQ(clock.Now(), 1017);
 }
 
 TEST(SmoothFrameRate, MeasurementAimsOneFrameAboveWhatTheWorkAllows) {
   WaitingClock clock(5000);
   TSmoothFrameRate::Reset();
+  TSmoothFrameRate::CeilingFPS = 240;
   RunUntilMeasured(clock, 10);
   EXPECT_DOUBLE_EQ(TSmoothFrameRate::MeasuredFPS, 100.0);
   EXPECT_EQ(TSmoothFrameRate::TargetFPS, 101);
-  // Period 1000 div 101 - 1 = 8 ms: a frame of 10 ms of work is never held back.
+  // A slot every 9.9 ms: a frame of 10 ms of work is never held back.
   int before = clock.Now();
   clock.Advance(10);
   TSmoothFrameRate::Update();
@@ -43,27 +44,35 @@ TEST(SmoothFrameRate, MeasurementAimsOneFrameAboveWhatTheWorkAllows) {
 TEST(SmoothFrameRate, RatesTruncateAndZeroLeavesTheSlot) {
   ScriptedClock clock(0);
   TSmoothFrameRate::Reset();
-  TSmoothFrameRate::SetFPS(60.9);
-  EXPECT_EQ(TSmoothFrameRate::TargetFPS, 60);
-  EXPECT_EQ(TSmoothFrameRate::NextFrameTime, 15);
+  TSmoothFrameRate::SetFPS(50.9);
+  EXPECT_EQ(TSmoothFrameRate::TargetFPS, 50);
+  EXPECT_DOUBLE_EQ(TSmoothFrameRate::NextFrameTime, 20);
   TSmoothFrameRate::SetFPS(0);
   EXPECT_EQ(TSmoothFrameRate::TargetFPS, 0);
-  EXPECT_EQ(TSmoothFrameRate::NextFrameTime, 15);
+  EXPECT_DOUBLE_EQ(TSmoothFrameRate::NextFrameTime, 20);
   clock.Set(100);
   TSmoothFrameRate::Update();  // a zero target must not divide by zero
   EXPECT_EQ(TSmoothFrameRate::TargetFPS, 0);
 }
 
-TEST(SmoothFrameRate, ZeroWorkTimeGivesAnUnboundedRateAndNoWait) {
+// Frames that take no time at all: an unbounded measured rate, held to the display's.
+TEST(SmoothFrameRate, NoMoreFramesThanTheDisplayShowsAndTheWaitSleeps) {
   WaitingClock clock(0);
   TSmoothFrameRate::Reset();
-  // Each frame's wait ends exactly where the next update starts: no work time is measured.
+  TSmoothFrameRate::CeilingFPS = 75;
   RunUntilMeasured(clock, 0);
   EXPECT_TRUE(std::isinf(TSmoothFrameRate::MeasuredFPS));
-  EXPECT_EQ(TSmoothFrameRate::TargetFPS, 2147483647);
-  int before = clock.Now();
-  TSmoothFrameRate::Update();
-  EXPECT_EQ(clock.Now(), before);
+  EXPECT_EQ(TSmoothFrameRate::TargetFPS, 75);
+  const int start = clock.Now(), slept = clock.TotalSlept();
+  const double waited = TSmoothFrameRate::WaitTime;
+  int frames = 0;
+  for (; ClockDiff(clock.Now(), start) < 10000; ++frames) {
+    clock.Advance(frames % 3);  // 0 to 2 ms of work
+    TSmoothFrameRate::Update();
+  }
+  EXPECT_NEAR(frames, 750, 2);
+  const double polled = TSmoothFrameRate::WaitTime - waited - (clock.TotalSlept() - slept);
+  EXPECT_LE(polled, frames) << "at most about a millisecond of polling per frame";
 }
 
 TEST(SmoothFrameRate, TimesStayExactAfterWeeksOfUptime) {
@@ -85,5 +94,5 @@ TEST(SmoothFrameRate, KeepsMeasuringAfterTheClockWrapsSinceReset) {
     clock.Advance(10);
     TSmoothFrameRate::Update();
   }
-  EXPECT_EQ(TSmoothFrameRate::TargetFPS, 101);
+  EXPECT_EQ(TSmoothFrameRate::TargetFPS, TSmoothFrameRate::CeilingFPS);
 }

@@ -36,6 +36,9 @@ class TImageFrame {
 
   // The GL texture name, creating or re-uploading the texture when needed; 0 without graphics.
   unsigned Texture();
+  // A texture of the frame resampled to width x height pixels for drawing pixel for pixel
+  // (see ResampleTexture), kept until the frame's pixels, part or the size asked for change.
+  unsigned Resampled(int width, int height);
   bool HasTexture() const { return texture_ != 0 && generation_ == CurrentGeneration(); }
   static unsigned CurrentGeneration();
 
@@ -51,6 +54,12 @@ class TImageFrame {
   unsigned generation_ = 0;
   bool dirty_ = true;
   bool repeat_ = false;
+  struct Copy {
+    unsigned texture = 0, generation = 0;
+    int width = 0, height = 0;
+    float uv[4] = {0, 0, 0, 0};
+  } resampled_;
+  void DropResampled();
 };
 
 class TImage {

@@ -572,6 +572,51 @@ void DeleteTexture(unsigned texture) {
   g.textures.erase(texture);
 }
 
+unsigned ResampleTexture(unsigned source, const float uv[4], int width, int height) {
+  if (!g.ready || !source || width <= 0 || height <= 0) return 0;
+  RendererFlush();
+  GLuint copy = 0, fbo = 0;
+  glGenTextures(1, &copy);
+  BindForChange(copy);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  SetFilters(false, false);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+  glGenFramebuffers(1, &fbo);
+  glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, copy, 0);
+  const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+  if (complete) {
+    glViewport(0, 0, width, height);
+    glDisable(GL_SCISSOR_TEST);
+    glUniform2f(g.u_scale, 2.0f / float(width), 2.0f / float(height));
+    ApplyBlend(SOLIDBLEND);
+    glBindTexture(GL_TEXTURE_2D, source);
+    glBindSampler(0, g.magnify_sampler[1]);
+    // GL counts rows from the bottom: the quad's top edge takes the part's last row (v1), so
+    // the copy's rows run the same way as the source's.
+    const float w = float(width), h = float(height);
+    const Vertex quad[4] = {{0, 0, uv[0], uv[3], 0xFFFFFFFFu}, {w, 0, uv[2], uv[3], 0xFFFFFFFFu},
+                            {w, h, uv[2], uv[1], 0xFFFFFFFFu}, {0, h, uv[0], uv[1], 0xFFFFFFFFu}};
+    glBufferData(GL_ARRAY_BUFFER, sizeof quad, quad, GL_STREAM_DRAW);
+    glDrawElements(GL_TRIANGLES, 6, GL_UNSIGNED_INT, nullptr);
+    glBindSampler(0, 0);
+  }
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  glDeleteFramebuffers(1, &fbo);
+  glViewport(0, 0, g.back_w, g.back_h);
+  RendererResume();
+  if (!complete) {
+    glDeleteTextures(1, &copy);
+    return 0;
+  }
+  TextureInfo& info = g.textures[copy];
+  info.width = width;
+  info.height = height;
+  info.repeat = true;
+  return copy;
+}
+
 std::uint32_t PackColor(int r, int g_, int b, float alpha) {
   auto clamp = [](int v) { return std::uint32_t(v < 0 ? 0 : v > 255 ? 255 : v); };
   std::uint32_t a = clamp(int(alpha * 255.0f));

@@ -56,6 +56,11 @@ unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped);
 void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mipmapped);
 void SetTextureRepeat(unsigned texture, bool repeat);
 void DeleteTexture(unsigned texture);
+// A copy of the part uv (u0, v0, u1, v1) of a texture, resampled to width x height pixels with
+// bilinear sampling that wraps round its edges, as the part would be sampled when magnified and
+// repeated. Drawn pixel for pixel with nearest sampling (its own filter), it shows the same
+// pixels as the texture magnified to that size. 0 on failure.
+unsigned ResampleTexture(unsigned source, const float uv[4], int width, int height);
 
 std::uint32_t PackColor(int r, int g, int b, float alpha);
 

@@ -419,6 +419,36 @@ TEST_F(DrawingTest, FusedMipMappedTilesMatchSeparateDrawsMagnifiedAndMinified) {
   }
 }
 
+// A magnified tile is drawn from a copy made at its size on the screen; every pixel, the tile's
+// seams included, must be what bilinear sampling of the picture wrapping round would give.
+TEST_F(DrawingTest, MagnifiedTilesShowBilinearSamplesOfThePictureWrappingRound) {
+  ImagePtr tile = PatternTile(0x9E3779B1u, 0xFF000000u);
+  PixmapPtr texels = tile->Lock(0, true, false);
+  const float scale = 2.5f;
+  SetProjectionSize(kWidth / scale, kHeight / scale);
+  SetBlend(SOLIDBLEND);
+  ImageTile(tile, 3.2f, 5.6f);  // a whole number of pixels: (8, 14)
+  PixmapPtr shot = GrabPixmap(0, 0, kWidth, kHeight);
+  auto texel = [&](int x, int y, int shift) {
+    return float((texels->ReadPixel((x + 16) % 16, (y + 16) % 16) >> shift) & 255);
+  };
+  int worst = 0;
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) {
+      const float sx = (float(x - 8) + 0.5f) / scale - 0.5f, sy = (float(y - 14) + 0.5f) / scale - 0.5f;
+      const int x0 = int(std::floor(sx)), y0 = int(std::floor(sy));
+      const float fx = sx - float(x0), fy = sy - float(y0);
+      for (int shift = 0; shift < 24; shift += 8) {
+        const float top = texel(x0, y0, shift) * (1 - fx) + texel(x0 + 1, y0, shift) * fx;
+        const float bottom = texel(x0, y0 + 1, shift) * (1 - fx) + texel(x0 + 1, y0 + 1, shift) * fx;
+        const float expected = top * (1 - fy) + bottom * fy;
+        worst = std::max(worst, int(std::lround(std::fabs(
+                                    float((shot->ReadPixel(x, y) >> shift) & 255) - expected))));
+      }
+    }
+  EXPECT_LE(worst, 2);
+}
+
 TEST_F(DrawingTest, AHeldTileIsDrawnBeforeWhateverFollowsIt) {
   ImagePtr back = FlatTile(0xFF0000FF);
   SetBlend(SOLIDBLEND);

@@ -92,6 +92,8 @@ struct Renderer {
   unsigned gpu_texture = ~0u;
   int blend = -1;
   int gpu_blend = -1;
+  GLuint sampler = 0;  // 0: the texture's own sampling
+  GLuint gpu_sampler = ~0u;
   GLuint pair_program = 0, pair_vao = 0, pair_vbo = 0;
   GLint pair_u_scale = -1;
   // Bilinear without mip levels, clamped [0] and repeating [1]: what a filtered, mip-mapped
@@ -263,6 +265,7 @@ bool RendererInit() {
   ++g.generation;
   g.gpu_texture = ~0u;
   g.gpu_blend = -1;
+  g.gpu_sampler = ~0u;
   g.texture = 0;
   g.blend = MASKBLEND;
   g.pending.held = false;
@@ -332,6 +335,10 @@ void FlushBatch() {
     ApplyBlend(g.blend);
     g.gpu_blend = g.blend;
   }
+  if (g.gpu_sampler != g.sampler) {
+    glBindSampler(0, g.sampler);
+    g.gpu_sampler = g.sampler;
+  }
   GLsizeiptr bytes = GLsizeiptr(g.vertices.size() * sizeof(Vertex));
   // Fresh storage each time, so the driver need not wait for the previous draw to finish.
   glBufferData(GL_ARRAY_BUFFER, bytes, g.vertices.data(), GL_STREAM_DRAW);
@@ -341,22 +348,26 @@ void FlushBatch() {
   g.vertices.clear();
 }
 
-// The sampler to draw an axis-aligned quad with: a filtered, mip-mapped texture spread over at
-// least a pixel per texel is only ever magnified, so the plain bilinear sampler gives the same
-// picture without the per-pixel level-of-detail work (a fifth of a full-screen pass in a
-// software rasteriser). 0 keeps the texture's own sampling.
+// The sampler to draw a quad with: a filtered, mip-mapped texture spread over at least a pixel
+// per texel along both edges of the quad is only ever magnified, so the plain bilinear sampler
+// gives the same picture without the mip-mapping work (a third of the shading of a quad in a
+// software rasteriser). That holds for any rectangle, turned or not, when its texture
+// rectangle is upright. 0 keeps the texture's own sampling.
 GLuint SamplerFor(unsigned texture, const float xy[8], const float uv[8]) {
   auto it = g.textures.find(texture);
   if (it == g.textures.end()) return 0;
   const TextureInfo& t = it->second;
   if (!t.filtered || !t.mipmapped) return 0;
-  const bool axis_aligned = xy[1] == xy[3] && xy[0] == xy[6] && uv[1] == uv[3] && uv[0] == uv[6];
-  if (!axis_aligned) return 0;
-  const float pixels_x = std::abs(xy[2] - xy[0]) * float(g.back_w) / g.proj_w;
-  const float pixels_y = std::abs(xy[7] - xy[1]) * float(g.back_h) / g.proj_h;
-  const float texels_x = std::abs(uv[2] - uv[0]) * float(t.width);
-  const float texels_y = std::abs(uv[7] - uv[1]) * float(t.height);
-  if (!(pixels_x >= texels_x && pixels_y >= texels_y)) return 0;
+  const bool upright = uv[1] == uv[3] && uv[0] == uv[6];
+  if (!upright) return 0;
+  const float to_px_x = float(g.back_w) / g.proj_w, to_px_y = float(g.back_h) / g.proj_h;
+  const float ax = (xy[2] - xy[0]) * to_px_x, ay = (xy[3] - xy[1]) * to_px_y;  // first edge
+  const float bx = (xy[6] - xy[0]) * to_px_x, by = (xy[7] - xy[1]) * to_px_y;  // second edge
+  const float a2 = ax * ax + ay * ay, b2 = bx * bx + by * by;
+  const float dot = ax * bx + ay * by;
+  if (!(dot * dot <= 1e-6f * a2 * b2)) return 0;  // not a rectangle on the screen
+  const float tu = (uv[2] - uv[0]) * float(t.width), tv = (uv[7] - uv[1]) * float(t.height);
+  if (!(a2 >= tu * tu && b2 >= tv * tv)) return 0;
   return g.magnify_sampler[t.repeat ? 1 : 0];
 }
 
@@ -389,6 +400,7 @@ void DrawTilePair(unsigned front, const float uv[8], std::uint32_t rgba) {
   glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
   g.gpu_texture = ~0u;
   g.gpu_blend = -1;
+  g.gpu_sampler = ~0u;
 }
 }  // namespace
 
@@ -422,6 +434,7 @@ void RendererResume() {
   glActiveTexture(GL_TEXTURE0);
   g.gpu_texture = ~0u;
   g.gpu_blend = -1;
+  g.gpu_sampler = ~0u;
   ApplyProjection();
   ApplyClip();
 }
@@ -480,6 +493,11 @@ void RendererSetBackBuffer(int width, int height) {
 void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba) {
   if (!g.ready) return;
   EmitPendingTile();
+  const GLuint sampler = SamplerFor(g.texture, xy, uv);
+  if (sampler != g.sampler) {
+    FlushBatch();
+    g.sampler = sampler;
+  }
   if (g.vertices.size() >= std::size_t(kMaxQuads) * 4) RendererFlush();
   for (int i = 0; i < 4; ++i)
     g.vertices.push_back(Vertex{xy[i * 2], xy[i * 2 + 1], uv[i * 2], uv[i * 2 + 1], rgba});

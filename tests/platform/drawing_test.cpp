@@ -449,6 +449,28 @@ TEST_F(DrawingTest, MagnifiedTilesShowBilinearSamplesOfThePictureWrappingRound) 
   EXPECT_LE(worst, 2);
 }
 
+// A quad of a mip-mapped picture that is magnified everywhere, turned or not, looks exactly as
+// the same picture without mip levels would; a minified one still uses its mip levels.
+TEST_F(DrawingTest, MipMappedQuadsSampleLikeThePlainPictureOnlyWhereMagnified) {
+  PixmapPtr texels = PatternTile(0x9E3779B1u, 0xFF000000u)->Lock(0, true, false);
+  ImagePtr mipmapped = ImageFromPixmap(texels, FILTEREDIMAGE | MIPMAPPEDIMAGE);
+  ImagePtr plain = ImageFromPixmap(texels, FILTEREDIMAGE);
+  ImageMidHandle(mipmapped);
+  ImageMidHandle(plain);
+  auto draw = [&](const ImagePtr& image, float scale) {
+    FillBackground(0, 0, 0);
+    SetTransform(30, scale, scale);
+    ImageDraw(image, kWidth / 2.0f, kHeight / 2.0f);
+    return GrabPixmap(0, 0, kWidth, kHeight);
+  };
+  SetBlend(SOLIDBLEND);
+  for (float scale : {3.0f, 0.4f}) {
+    PixmapPtr a = draw(mipmapped, scale), b = draw(plain, scale);
+    EXPECT_EQ(a->pixels == b->pixels, scale > 1) << "at scale " << scale;
+  }
+  SetTransform(0, 1, 1);
+}
+
 TEST_F(DrawingTest, AHeldTileIsDrawnBeforeWhateverFollowsIt) {
   ImagePtr back = FlatTile(0xFF0000FF);
   SetBlend(SOLIDBLEND);

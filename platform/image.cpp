@@ -226,28 +226,43 @@ constexpr long kMaxResampledPixels = 1L << 20;
 
 // A filtered image magnified on the screen is tiled from a copy resampled to its size there,
 // drawn pixel for pixel from a whole-pixel offset: nearest sampling then gives the pixels that
-// bilinear sampling of the image would, in about half the time on a software rasteriser. The
-// size on the screen is rounded to whole pixels (a tile magnified to 409.6 is drawn 410 wide),
-// and so is the offset, so the tiling moves in whole-pixel steps. view is the viewport in
-// projection units; (px, py) where a tile's corner lands in it.
+// bilinear sampling of the image would, at a fraction of the cost on a software rasteriser.
+// The size on the screen is rounded to whole pixels (a tile magnified to 409.6 is drawn 410
+// wide), and so is the offset, so the tiling moves in whole-pixel steps. Each copy on the
+// screen is a quad of its own that samples inside the copy, so a software rasteriser draws it
+// as a plain copy of rows. view is the viewport in projection units; (px, py) where a tile's
+// corner lands in it.
 bool TileResampled(TImageFrame& f, const TImage& image, float px, float py, const float view[4]) {
   if (!(image.flags & FILTEREDIMAGE)) return false;
-  const float per_unit_x = 1.0f / detail::PixelsToUnitsX(1.0f);
-  const float per_unit_y = 1.0f / detail::PixelsToUnitsY(1.0f);
-  const long width = std::lround(float(image.width) * per_unit_x);
-  const long height = std::lround(float(image.height) * per_unit_y);
+  const float unit_x = detail::PixelsToUnitsX(1.0f), unit_y = detail::PixelsToUnitsY(1.0f);
+  const long width = std::lround(float(image.width) / unit_x);
+  const long height = std::lround(float(image.height) / unit_y);
   if (width < image.width || height < image.height || width * height > kMaxResampledPixels)
     return false;
   unsigned copy = f.Resampled(int(width), int(height));
   if (!copy) return false;
-  const float u0 = -std::round(px * per_unit_x) / float(width);
-  const float v0 = -std::round(py * per_unit_y) / float(height);
-  const float u1 = u0 + view[2] * per_unit_x / float(width);
-  const float v1 = v0 + view[3] * per_unit_y / float(height);
-  const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
-  const float xy[8] = {view[0], view[1], view[0] + view[2], view[1],
-                       view[0] + view[2], view[1] + view[3], view[0], view[1] + view[3]};
-  detail::RendererTile(copy, DrawState().blend_mode, xy, uv, detail::CurrentColor());
+  // The viewport and the first tile's corner in back-buffer pixels, that corner at or left of
+  // and above the viewport's.
+  const long view_w = std::lround(view[2] / unit_x), view_h = std::lround(view[3] / unit_y);
+  long first_x = std::lround(px / unit_x), first_y = std::lround(py / unit_y);
+  first_x -= (first_x > 0 ? (first_x + width - 1) / width : 0) * width;
+  first_y -= (first_y > 0 ? (first_y + height - 1) / height : 0) * height;
+  detail::RendererSetTexture(copy);
+  detail::RendererSetBlend(DrawState().blend_mode);
+  const std::uint32_t color = detail::CurrentColor();
+  for (long ty = first_y; ty < view_h; ty += height) {
+    const long y0 = std::max(ty, 0L), y1 = std::min(ty + height, view_h);
+    for (long tx = first_x; tx < view_w; tx += width) {
+      const long x0 = std::max(tx, 0L), x1 = std::min(tx + width, view_w);
+      const float u0 = float(x0 - tx) / float(width), u1 = float(x1 - tx) / float(width);
+      const float v0 = float(y0 - ty) / float(height), v1 = float(y1 - ty) / float(height);
+      const float l = view[0] + float(x0) * unit_x, r = view[0] + float(x1) * unit_x;
+      const float t = view[1] + float(y0) * unit_y, b = view[1] + float(y1) * unit_y;
+      const float xy[8] = {l, t, r, t, r, b, l, b};
+      const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
+      detail::RendererQuad(xy, uv, color);
+    }
+  }
   return true;
 }
 

@@ -22,7 +22,9 @@ layout(location = 1) in UV a_uv;
 layout(location = 2) in vec4 a_color;
 uniform vec2 u_scale;
 out UV v_uv;
-out vec4 v_color;
+// Without perspective (there is none in 2D): a software rasteriser's fast path blends a
+// perspective-interpolated colour wrongly.
+noperspective out vec4 v_color;
 void main() {
   // Projection units to clip space, y down: (0,0) is the top-left corner.
   gl_Position = vec4(a_pos.x * u_scale.x - 1.0, 1.0 - a_pos.y * u_scale.y, 0.0, 1.0);
@@ -31,15 +33,37 @@ void main() {
 }
 )";
 
-const char* kFragmentShader = R"(#version 330 core
+// Quads are drawn by one of three programs: textured and tinted; textured only, for quads in
+// plain white (most pictures); and tinted with the mask blend's alpha test. A software
+// rasteriser draws rectangles of a shader with no discard on a much faster path, and one that
+// only copies texels faster still.
+const char* kTintedFragmentShader = R"(#version 330 core
 in vec2 v_uv;
-in vec4 v_color;
+noperspective in vec4 v_color;
 uniform sampler2D u_texture;
-uniform float u_alpha_test;
+out vec4 o_color;
+void main() {
+  o_color = texture(u_texture, v_uv) * v_color;
+}
+)";
+
+const char* kPlainFragmentShader = R"(#version 330 core
+in vec2 v_uv;
+uniform sampler2D u_texture;
+out vec4 o_color;
+void main() {
+  o_color = texture(u_texture, v_uv);
+}
+)";
+
+const char* kMaskFragmentShader = R"(#version 330 core
+in vec2 v_uv;
+noperspective in vec4 v_color;
+uniform sampler2D u_texture;
 out vec4 o_color;
 void main() {
   vec4 c = texture(u_texture, v_uv) * v_color;
-  if (c.a <= u_alpha_test) discard;
+  if (c.a <= 0.5) discard;
   o_color = c;
 }
 )";
@@ -52,7 +76,7 @@ std::string VertexShader(const char* uv_type) {
 // as the two separate draws would give, with one rasterisation instead of two.
 const char* kPairFragmentShader = R"(#version 330 core
 in vec4 v_uv;
-in vec4 v_color;
+noperspective in vec4 v_color;
 uniform sampler2D u_back;
 uniform sampler2D u_front;
 out vec4 o_color;
@@ -81,11 +105,20 @@ struct TextureInfo {
   bool filtered = false, mipmapped = false, repeat = false;
 };
 
+struct QuadProgram {
+  GLuint id = 0;
+  GLint u_scale = -1;
+};
+
+enum { kTinted, kPlain, kMask, kQuadPrograms };
+
 struct Renderer {
   bool ready = false;
   unsigned generation = 0;
-  GLuint program = 0, vao = 0, vbo = 0, ibo = 0, white = 0;
-  GLint u_scale = -1, u_alpha_test = -1;
+  QuadProgram quad[kQuadPrograms];
+  int program = kTinted;         // the pending batch's
+  int gpu_program = -1;          // the one in use, -1 when another program may be
+  GLuint vao = 0, vbo = 0, ibo = 0, white = 0;
   std::vector<Vertex> vertices;
   // State the pending batch will be drawn with, and what the GPU has now.
   unsigned texture = 0;
@@ -121,30 +154,41 @@ GLuint Compile(GLenum type, const char* source) {
   return shader;
 }
 
+// Textures are stored with their bytes in blue, green, red, alpha order, the order of a
+// software rasteriser's colour buffer: only such textures are drawn on its fast path. The
+// unsized internal format lets the driver keep the order it is given.
+void TexImage(int width, int height, const void* bgra) {
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
+}
+
+std::vector<std::uint8_t> Bgra(const TPixmap& rgba) {
+  std::vector<std::uint8_t> out(rgba.pixels.begin(), rgba.pixels.end());
+  for (std::size_t i = 0; i + 3 < out.size(); i += 4) std::swap(out[i], out[i + 2]);
+  return out;
+}
+
+void UseProgram(int program) {
+  if (g.gpu_program == program) return;
+  glUseProgram(g.quad[program].id);
+  g.gpu_program = program;
+}
+
 void ApplyBlend(int mode) {
   switch (mode) {
-    case MASKBLEND:
-      glDisable(GL_BLEND);
-      glUniform1f(g.u_alpha_test, 0.5f);
-      break;
     case ALPHABLEND:
       glEnable(GL_BLEND);
       glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-      glUniform1f(g.u_alpha_test, -1.0f);
       break;
     case LIGHTBLEND:
       glEnable(GL_BLEND);
       glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-      glUniform1f(g.u_alpha_test, -1.0f);
       break;
     case SHADEBLEND:
       glEnable(GL_BLEND);
       glBlendFunc(GL_DST_COLOR, GL_ZERO);
-      glUniform1f(g.u_alpha_test, -1.0f);
       break;
-    default:  // solid, and any unknown mode
+    default:  // mask, solid, and any unknown mode
       glDisable(GL_BLEND);
-      glUniform1f(g.u_alpha_test, -1.0f);
       break;
   }
 }
@@ -159,7 +203,15 @@ void ApplyClip() {
   }
 }
 
-void ApplyProjection() { glUniform2f(g.u_scale, 2.0f / g.proj_w, 2.0f / g.proj_h); }
+// Projection units to clip space, for every quad program.
+void SetScale(float width, float height) {
+  for (int i = 0; i < kQuadPrograms; ++i) {
+    UseProgram(i);
+    glUniform2f(g.quad[i].u_scale, 2.0f / width, 2.0f / height);
+  }
+}
+
+void ApplyProjection() { SetScale(g.proj_w, g.proj_h); }
 
 GLuint Link(const std::string& vertex, const char* fragment) {
   GLuint vs = Compile(GL_VERTEX_SHADER, vertex.c_str());
@@ -213,14 +265,23 @@ bool InitPairProgram() {
 
 }  // namespace
 
+bool InitQuadProgram(QuadProgram& p, const char* fragment) {
+  p.id = Link(VertexShader("vec2"), fragment);
+  if (!p.id) return false;
+  glUseProgram(p.id);
+  p.u_scale = glGetUniformLocation(p.id, "u_scale");
+  glUniform1i(glGetUniformLocation(p.id, "u_texture"), 0);
+  return true;
+}
+
 bool RendererInit() {
   RendererShutdown();
-  g.program = Link(VertexShader("vec2"), kFragmentShader);
-  if (!g.program || !InitPairProgram()) return false;
-  glUseProgram(g.program);
-  g.u_scale = glGetUniformLocation(g.program, "u_scale");
-  g.u_alpha_test = glGetUniformLocation(g.program, "u_alpha_test");
-  glUniform1i(glGetUniformLocation(g.program, "u_texture"), 0);
+  const char* fragment[kQuadPrograms] = {kTintedFragmentShader, kPlainFragmentShader,
+                                         kMaskFragmentShader};
+  for (int i = 0; i < kQuadPrograms; ++i)
+    if (!InitQuadProgram(g.quad[i], fragment[i])) return false;
+  if (!InitPairProgram()) return false;
+  g.gpu_program = -1;
 
   glGenVertexArrays(1, &g.vao);
   glBindVertexArray(g.vao);
@@ -254,7 +315,7 @@ bool RendererInit() {
   glGenTextures(1, &g.white);
   glActiveTexture(GL_TEXTURE0);
   glBindTexture(GL_TEXTURE_2D, g.white);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, &white);
+  TexImage(1, 1, &white);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
 
@@ -282,7 +343,7 @@ void RendererShutdown() {
   glDeleteBuffers(1, &g.vbo);
   glDeleteBuffers(1, &g.ibo);
   glDeleteVertexArrays(1, &g.vao);
-  glDeleteProgram(g.program);
+  for (QuadProgram& p : g.quad) glDeleteProgram(p.id);
   glDeleteBuffers(1, &g.pair_vbo);
   glDeleteVertexArrays(1, &g.pair_vao);
   glDeleteProgram(g.pair_program);
@@ -309,6 +370,8 @@ void EmitPendingTile() {
   int blend = g.blend;
   g.texture = g.pending.texture;
   g.blend = SOLIDBLEND;
+  int program = g.program;
+  g.program = kPlain;
   g.current.quads++;
   for (int i = 0; i < 4; ++i)
     g.vertices.push_back(Vertex{g.pending.xy[i * 2], g.pending.xy[i * 2 + 1], g.pending.uv[i * 2],
@@ -316,6 +379,7 @@ void EmitPendingTile() {
   FlushBatch();
   g.texture = texture;
   g.blend = blend;
+  g.program = program;
 }
 }  // namespace
 
@@ -327,6 +391,7 @@ void RendererFlush() {
 namespace {
 void FlushBatch() {
   if (!g.ready || g.vertices.empty()) return;
+  UseProgram(g.program);
   if (g.gpu_texture != g.texture) {
     glBindTexture(GL_TEXTURE_2D, g.texture ? g.texture : g.white);
     g.gpu_texture = g.texture;
@@ -394,8 +459,8 @@ void DrawTilePair(unsigned front, const float uv[8], std::uint32_t rgba) {
   glBindSampler(1, 0);
   g.current.draw_calls++;
   g.current.quads += 2;
-  // Back to the batch's own objects; its texture and blend are set again when next used.
-  glUseProgram(g.program);
+  // Back to the batch's own objects; its program, texture and blend are set again when used.
+  g.gpu_program = -1;
   glBindVertexArray(g.vao);
   glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
   g.gpu_texture = ~0u;
@@ -427,7 +492,7 @@ void RendererTile(unsigned texture, int blend, const float xy[8], const float uv
 
 void RendererResume() {
   if (!g.ready) return;
-  glUseProgram(g.program);
+  g.gpu_program = -1;
   glBindVertexArray(g.vao);
   glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
   glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g.ibo);
@@ -494,9 +559,11 @@ void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba) {
   if (!g.ready) return;
   EmitPendingTile();
   const GLuint sampler = SamplerFor(g.texture, xy, uv);
-  if (sampler != g.sampler) {
+  const int program = g.blend == MASKBLEND ? kMask : rgba == 0xFFFFFFFFu ? kPlain : kTinted;
+  if (sampler != g.sampler || program != g.program) {
     FlushBatch();
     g.sampler = sampler;
+    g.program = program;
   }
   if (g.vertices.size() >= std::size_t(kMaxQuads) * 4) RendererFlush();
   for (int i = 0; i < 4; ++i)
@@ -545,8 +612,7 @@ void BindForChange(unsigned texture) {
 void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mipmapped) {
   if (!g.ready || !texture) return;
   BindForChange(texture);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, rgba.width, rgba.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-               rgba.pixels.data());
+  TexImage(rgba.width, rgba.height, Bgra(rgba).data());
   SetFilters(filtered, mipmapped);
   if (mipmapped) glGenerateMipmap(GL_TEXTURE_2D);
   TextureInfo& info = g.textures[texture];
@@ -596,10 +662,10 @@ unsigned ResampleTexture(unsigned source, const float uv[4], int width, int heig
   GLuint copy = 0, fbo = 0;
   glGenTextures(1, &copy);
   BindForChange(copy);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  TexImage(width, height, nullptr);
   SetFilters(false, false);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
   glGenFramebuffers(1, &fbo);
   glBindFramebuffer(GL_FRAMEBUFFER, fbo);
   glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, copy, 0);
@@ -607,7 +673,8 @@ unsigned ResampleTexture(unsigned source, const float uv[4], int width, int heig
   if (complete) {
     glViewport(0, 0, width, height);
     glDisable(GL_SCISSOR_TEST);
-    glUniform2f(g.u_scale, 2.0f / float(width), 2.0f / float(height));
+    SetScale(float(width), float(height));
+    UseProgram(kPlain);
     ApplyBlend(SOLIDBLEND);
     glBindTexture(GL_TEXTURE_2D, source);
     glBindSampler(0, g.magnify_sampler[1]);
@@ -631,7 +698,6 @@ unsigned ResampleTexture(unsigned source, const float uv[4], int width, int heig
   TextureInfo& info = g.textures[copy];
   info.width = width;
   info.height = height;
-  info.repeat = true;
   return copy;
 }
 

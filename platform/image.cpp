@@ -68,16 +68,20 @@ unsigned TImageFrame::Texture() {
   if (!pixels || pixels->width <= 0 || pixels->height <= 0) return 0;
   bool filtered = owner_->flags & FILTEREDIMAGE;
   bool mipmapped = owner_->flags & MIPMAPPEDIMAGE;
+  // Mip levels side by side suit pictures drawn as quads; a tiled one wraps and keeps real ones.
+  const bool pack = !repeat_;
   if (!HasTexture()) {
-    texture_ = detail::CreateTexture(*TexturePixels(*owner_, pixels), filtered, mipmapped);
+    texture_ = detail::CreateTexture(*TexturePixels(*owner_, pixels), filtered, mipmapped, pack);
     generation_ = CurrentGeneration();
-    dirty_ = false;
     if (repeat_) detail::SetTextureRepeat(texture_, true);
-  } else if (dirty_) {
-    detail::UploadTexture(texture_, *TexturePixels(*owner_, pixels), filtered, mipmapped);
-    dirty_ = false;
+  } else if (dirty_ || packed_ != pack) {
+    detail::UploadTexture(texture_, *TexturePixels(*owner_, pixels), filtered, mipmapped, pack);
     DropResampled();
+  } else {
+    return texture_;
   }
+  dirty_ = false;
+  packed_ = pack;
   return texture_;
 }
 
@@ -270,8 +274,13 @@ bool TileResampled(TImageFrame& f, const TImage& image, float px, float py, cons
 
 void ImageTile(const ImagePtr& image, float x, float y, int frame) {
   if (!image || image->width <= 0 || image->height <= 0) return;
-  TImageFrame* f = image->Frame(frame);
-  if (!f || !f->HasTexture()) return;
+  if (frame < 0 || frame >= image->FrameCount()) return;
+  TImageFrame* f = image->frames[std::size_t(frame)].get();
+  if (!f->repeat_) {
+    f->repeat_ = true;
+    if (f->HasTexture()) detail::SetTextureRepeat(f->texture_, true);
+  }
+  if (!f->Texture()) return;
   const auto& s = DrawState();
   // The viewport in projection units; the tiling ignores rotation and scale.
   float vx = detail::PixelsToUnitsX(float(s.viewport_x));
@@ -289,10 +298,6 @@ void ImageTile(const ImagePtr& image, float x, float y, int frame) {
   float su = f->u1 - f->u0, sv = f->v1 - f->v0;
   float u0 = f->u0 + (-px / w) * su, v0 = f->v0 + (-py / h) * sv;
   float u1 = u0 + (vw / w) * su, v1 = v0 + (vh / h) * sv;
-  if (!f->repeat_) {
-    f->repeat_ = true;
-    detail::SetTextureRepeat(f->texture_, true);
-  }
   const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
   float xy[8] = {vx, vy, vx + vw, vy, vx + vw, vy + vh, vx, vy + vh};
   detail::RendererTile(f->texture_, s.blend_mode, xy, uv, detail::CurrentColor());

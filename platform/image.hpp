@@ -54,6 +54,7 @@ class TImageFrame {
   unsigned generation_ = 0;
   bool dirty_ = true;
   bool repeat_ = false;
+  bool packed_ = false;  // the texture was made with its mip levels side by side
   struct Copy {
     unsigned texture = 0, generation = 0;
     int width = 0, height = 0;

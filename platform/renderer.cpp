@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+#include "platform/texture_pixels.hpp"
 
 namespace detail {
 namespace {
@@ -103,6 +106,7 @@ struct PendingTile {
 struct TextureInfo {
   int width = 0, height = 0;
   bool filtered = false, mipmapped = false, repeat = false;
+  PackedLevels packed;  // no levels: the texture is the picture itself
 };
 
 struct QuadProgram {
@@ -138,6 +142,12 @@ struct Renderer {
   bool clip_on = false;
   float proj_w = 1.0f, proj_h = 1.0f;
   int back_w = 1, back_h = 1;
+  int max_texture_size = 0;
+  // A software rasteriser splits a draw into runs of about 85 vertices, cutting quads in two
+  // where a run ends; a cut quad is drawn as two triangles, which keep the whole 64 x 64 tile
+  // they touch off its fast path for rectangles. There a batch goes out in draws of whole
+  // quads that fit one run.
+  GLsizei quads_per_draw = kMaxQuads;
   RenderStats current, last;
 } g;
 
@@ -159,12 +169,6 @@ GLuint Compile(GLenum type, const char* source) {
 // unsized internal format lets the driver keep the order it is given.
 void TexImage(int width, int height, const void* bgra) {
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
-}
-
-std::vector<std::uint8_t> Bgra(const TPixmap& rgba) {
-  std::vector<std::uint8_t> out(rgba.pixels.begin(), rgba.pixels.end());
-  for (std::size_t i = 0; i + 3 < out.size(); i += 4) std::swap(out[i], out[i + 2]);
-  return out;
 }
 
 void UseProgram(int program) {
@@ -319,6 +323,9 @@ bool RendererInit() {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
 
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &g.max_texture_size);
+  const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+  g.quads_per_draw = renderer && std::strstr(renderer, "llvmpipe") ? 16 : kMaxQuads;
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   g.vertices.reserve(std::size_t(kMaxQuads) * 4);
@@ -407,8 +414,10 @@ void FlushBatch() {
   GLsizeiptr bytes = GLsizeiptr(g.vertices.size() * sizeof(Vertex));
   // Fresh storage each time, so the driver need not wait for the previous draw to finish.
   glBufferData(GL_ARRAY_BUFFER, bytes, g.vertices.data(), GL_STREAM_DRAW);
-  GLsizei quads = GLsizei(g.vertices.size() / 4);
-  glDrawElements(GL_TRIANGLES, quads * 6, GL_UNSIGNED_INT, nullptr);
+  const GLsizei quads = GLsizei(g.vertices.size() / 4);
+  for (GLsizei first = 0; first < quads; first += g.quads_per_draw)
+    glDrawElements(GL_TRIANGLES, std::min(g.quads_per_draw, quads - first) * 6, GL_UNSIGNED_INT,
+                   reinterpret_cast<const void*>(std::uintptr_t(first) * 6 * sizeof(GLuint)));
   g.current.draw_calls++;
   g.vertices.clear();
 }
@@ -434,6 +443,27 @@ GLuint SamplerFor(unsigned texture, const float xy[8], const float uv[8]) {
   const float tu = (uv[2] - uv[0]) * float(t.width), tv = (uv[7] - uv[1]) * float(t.height);
   if (!(a2 >= tu * tu && b2 >= tv * tv)) return 0;
   return g.magnify_sampler[t.repeat ? 1 : 0];
+}
+
+// How a quad samples its texture: the sampler (SamplerFor) and the texture coordinates. A
+// texture with packed mip levels is sampled from the level the quad needs, with its own plain
+// bilinear (or nearest) filter.
+GLuint Sampling(unsigned texture, const float xy[8], const float uv[8], float out[8]) {
+  std::copy(uv, uv + 8, out);
+  auto it = g.textures.find(texture);
+  if (it == g.textures.end()) return 0;
+  const TextureInfo& t = it->second;
+  if (t.packed.levels.empty()) return SamplerFor(texture, xy, uv);
+  const float to_px_x = float(g.back_w) / g.proj_w, to_px_y = float(g.back_h) / g.proj_h;
+  float px[8], texels[8];
+  for (int i = 0; i < 4; ++i) {
+    px[i * 2] = xy[i * 2] * to_px_x;
+    px[i * 2 + 1] = xy[i * 2 + 1] * to_px_y;
+    texels[i * 2] = uv[i * 2] * float(t.width);
+    texels[i * 2 + 1] = uv[i * 2 + 1] * float(t.height);
+  }
+  LevelUV(t.packed, QuadLevel(px, texels, int(t.packed.levels.size())), uv, out);
+  return 0;
 }
 
 void DrawTilePair(unsigned front, const float uv[8], std::uint32_t rgba) {
@@ -558,7 +588,8 @@ void RendererSetBackBuffer(int width, int height) {
 void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba) {
   if (!g.ready) return;
   EmitPendingTile();
-  const GLuint sampler = SamplerFor(g.texture, xy, uv);
+  float sampled_uv[8];
+  const GLuint sampler = Sampling(g.texture, xy, uv, sampled_uv);
   const int program = g.blend == MASKBLEND ? kMask : rgba == 0xFFFFFFFFu ? kPlain : kTinted;
   if (sampler != g.sampler || program != g.program) {
     FlushBatch();
@@ -567,7 +598,8 @@ void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba) {
   }
   if (g.vertices.size() >= std::size_t(kMaxQuads) * 4) RendererFlush();
   for (int i = 0; i < 4; ++i)
-    g.vertices.push_back(Vertex{xy[i * 2], xy[i * 2 + 1], uv[i * 2], uv[i * 2 + 1], rgba});
+    g.vertices.push_back(
+        Vertex{xy[i * 2], xy[i * 2 + 1], sampled_uv[i * 2], sampled_uv[i * 2 + 1], rgba});
   g.current.quads++;
 }
 
@@ -609,20 +641,31 @@ void BindForChange(unsigned texture) {
 }
 }  // namespace
 
-void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mipmapped) {
+void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mipmapped,
+                   bool pack_levels) {
   if (!g.ready || !texture) return;
   BindForChange(texture);
-  TexImage(rgba.width, rgba.height, Bgra(rgba).data());
-  SetFilters(filtered, mipmapped);
-  if (mipmapped) glGenerateMipmap(GL_TEXTURE_2D);
   TextureInfo& info = g.textures[texture];
   info.width = rgba.width;
   info.height = rgba.height;
   info.filtered = filtered;
   info.mipmapped = mipmapped;
+  info.packed = PackedLevels{};
+  if (mipmapped && pack_levels) {
+    PackedLevels layout = PackedLayout(rgba.width, rgba.height);
+    if (layout.width <= g.max_texture_size && layout.height <= g.max_texture_size) {
+      TexImage(layout.width, layout.height, PackLevels(rgba, layout).data());
+      SetFilters(filtered, false);
+      info.packed = std::move(layout);
+      return;
+    }
+  }
+  TexImage(rgba.width, rgba.height, BgraPixels(rgba).data());
+  SetFilters(filtered, mipmapped);
+  if (mipmapped) glGenerateMipmap(GL_TEXTURE_2D);
 }
 
-unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped) {
+unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped, bool pack_levels) {
   if (!g.ready) return 0;
   GLuint texture = 0;
   glGenTextures(1, &texture);
@@ -630,7 +673,7 @@ unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped) {
   BindForChange(texture);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  UploadTexture(texture, rgba, filtered, mipmapped);
+  UploadTexture(texture, rgba, filtered, mipmapped, pack_levels);
   return texture;
 }
 

@@ -52,8 +52,13 @@ RenderStats RendererLastStats();
 unsigned RendererGeneration();
 
 // Texture helpers; they flush first when the texture may be in the pending batch.
-unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped);
-void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mipmapped);
+// A mip-mapped texture made with pack_levels keeps its levels side by side in one level
+// (texture_pixels.hpp); each quad drawn from it samples the one level it needs. Such a texture
+// cannot wrap: pictures that are tiled are made without.
+unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped,
+                       bool pack_levels = false);
+void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mipmapped,
+                   bool pack_levels = false);
 void SetTextureRepeat(unsigned texture, bool repeat);
 void DeleteTexture(unsigned texture);
 // A copy of the part uv (u0, v0, u1, v1) of a texture, resampled to width x height pixels with

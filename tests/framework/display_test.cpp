@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "framework/fps_counter.hpp"
 #include "framework/tracking_var.hpp"
 #include "tests/support/graphics_fixture.hpp"
@@ -15,6 +17,14 @@ class CounterDisplayTest : public testsupport::GraphicsTest {
     for (int y = 0; y < kHeight; ++y)
       for (int x = 0; x < kWidth; ++x) pixels.push_back(shot->ReadPixel(x, y));
     return pixels;
+  }
+  // Whether two screens show the same picture. A software rasteriser may draw the first frame
+  // of a context on another path than later ones, rounding colours differently by one.
+  static bool Same(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+    for (std::size_t i = 0; i < a.size(); ++i)
+      for (int shift : {0, 8, 16})
+        if (std::abs(int((a[i] >> shift) & 255) - int((b[i] >> shift) & 255)) > 2) return false;
+    return a.size() == b.size();
   }
   // What TextDraw alone draws for text at (x, y) on a cleared screen.
   static std::vector<std::uint32_t> TextAlone(const std::string& text, int x, int y) {
@@ -35,10 +45,10 @@ TEST_F(CounterDisplayTest, DrawsItsPaddedTextAtThePosition) {
   ticks.maximum = 12;
   ticks.Display(7, 30);
   const auto drawn = Screen();
-  EXPECT_EQ(drawn, TextAlone("T 003/012", 7, 30));
-  EXPECT_NE(drawn, TextAlone("T 3/12", 7, 30));
-  EXPECT_NE(drawn, TextAlone("T 003/012", 8, 30));
-  EXPECT_NE(drawn, TextAlone("", 0, 0));
+  EXPECT_TRUE(Same(drawn, TextAlone("T 003/012", 7, 30)));
+  EXPECT_FALSE(Same(drawn, TextAlone("T 3/12", 7, 30)));
+  EXPECT_FALSE(Same(drawn, TextAlone("T 003/012", 8, 30)));
+  EXPECT_FALSE(Same(drawn, TextAlone("", 0, 0)));
 }
 
 TEST_F(CounterDisplayTest, FrameCounterShowsOnlyItsCurrentCount) {
@@ -48,5 +58,5 @@ TEST_F(CounterDisplayTest, FrameCounterShowsOnlyItsCurrentCount) {
   fps.Label = "FPS ";
   fps.current = 60;
   fps.Display(2, 2);
-  EXPECT_EQ(Screen(), TextAlone("FPS 060", 2, 2));
+  EXPECT_TRUE(Same(Screen(), TextAlone("FPS 060", 2, 2)));
 }

@@ -1,0 +1,42 @@
+#pragma once
+// The texels the renderer uploads: pixmaps in the byte order a software rasteriser draws
+// fastest, and mip-mapped pictures with their levels side by side in one single-level texture,
+// so a quad can be sampled from the one level that fits it (a plain bilinear lookup) instead of
+// choosing and blending two levels for every pixel. Internal to the platform layer.
+#include <cstdint>
+#include <vector>
+
+#include "platform/pixmap.hpp"
+
+namespace detail {
+
+// An RGBA pixmap's pixels with red and blue swapped, rows packed.
+std::vector<std::uint8_t> BgraPixels(const TPixmap& rgba);
+
+struct LevelRect {
+  int x = 0, y = 0, w = 0, h = 0;
+};
+
+// Level 0 at the top left, the smaller levels in a column to its right, each level with a
+// border of one texel copied from its edge, so that bilinear sampling at a level's edge reads
+// that edge as clamping would.
+struct PackedLevels {
+  int width = 0, height = 0;
+  std::vector<LevelRect> levels;  // level 0 first, down to 1 x 1
+};
+
+PackedLevels PackedLayout(int width, int height);
+// The packed texture's texels in BGRA order; each level is the 2 x 2 box average of the one
+// above it (the last row or column repeated where that one is odd).
+std::vector<std::uint8_t> PackLevels(const TPixmap& rgba, const PackedLevels& layout);
+
+// The level a quad samples, as the nearest-level rule of mip-mapping picks it: from how many
+// texels one pixel step covers along the screen's axes (the larger of the two), constant over
+// an affine quad. xy: the corners in pixels; uv: their texel positions in level 0. Quads that
+// are magnified, degenerate or not finite sample level 0.
+int QuadLevel(const float xy[8], const float uv[8], int level_count);
+
+// Texture coordinates (0-1 across level 0) moved to the same place in level `level`.
+void LevelUV(const PackedLevels& layout, int level, const float uv[8], float out[8]);
+
+}  // namespace detail

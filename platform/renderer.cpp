@@ -14,8 +14,11 @@
 namespace detail {
 namespace {
 
-// Enough for any scene in one draw call; the index list for it is made once.
+// Enough for any scene in one batch.
 constexpr int kMaxQuads = 65536;
+// Quads one draw takes at most: a batch goes out in draws of this many, each drawing from its
+// own first vertex with the one short index list.
+constexpr int kQuadsPerDraw = 4096;
 
 // The vertex shader of both programs; UV is the type of the texture coordinates, vec2 for one
 // texture and vec4 for a pair.
@@ -147,7 +150,7 @@ struct Renderer {
   // where a run ends; a cut quad is drawn as two triangles, which keep the whole 64 x 64 tile
   // they touch off its fast path for rectangles. There a batch goes out in draws of whole
   // quads that fit one run.
-  GLsizei quads_per_draw = kMaxQuads;
+  GLsizei quads_per_draw = kQuadsPerDraw;
   RenderStats current, last;
 } g;
 
@@ -285,6 +288,8 @@ bool RendererInit() {
   for (int i = 0; i < kQuadPrograms; ++i)
     if (!InitQuadProgram(g.quad[i], fragment[i])) return false;
   if (!InitPairProgram()) return false;
+  // The compiler's tables (megabytes of built-in functions) are not needed again.
+  glReleaseShaderCompiler();
   g.gpu_program = -1;
 
   glGenVertexArrays(1, &g.vao);
@@ -299,9 +304,9 @@ bool RendererInit() {
   glEnableVertexAttribArray(1);
   glEnableVertexAttribArray(2);
 
-  // Every quad is two triangles over its four corners; one index list serves every batch.
-  std::vector<GLuint> indices(std::size_t(kMaxQuads) * 6);
-  for (GLuint q = 0; q < GLuint(kMaxQuads); ++q) {
+  // Every quad is two triangles over its four corners; one index list serves every draw.
+  std::vector<GLuint> indices(std::size_t(kQuadsPerDraw) * 6);
+  for (GLuint q = 0; q < GLuint(kQuadsPerDraw); ++q) {
     GLuint* i = &indices[q * 6];
     i[0] = q * 4;
     i[1] = q * 4 + 1;
@@ -325,7 +330,7 @@ bool RendererInit() {
 
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &g.max_texture_size);
   const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-  g.quads_per_draw = renderer && std::strstr(renderer, "llvmpipe") ? 16 : kMaxQuads;
+  g.quads_per_draw = renderer && std::strstr(renderer, "llvmpipe") ? 16 : kQuadsPerDraw;
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   g.vertices.reserve(std::size_t(kMaxQuads) * 4);
@@ -416,8 +421,8 @@ void FlushBatch() {
   glBufferData(GL_ARRAY_BUFFER, bytes, g.vertices.data(), GL_STREAM_DRAW);
   const GLsizei quads = GLsizei(g.vertices.size() / 4);
   for (GLsizei first = 0; first < quads; first += g.quads_per_draw)
-    glDrawElements(GL_TRIANGLES, std::min(g.quads_per_draw, quads - first) * 6, GL_UNSIGNED_INT,
-                   reinterpret_cast<const void*>(std::uintptr_t(first) * 6 * sizeof(GLuint)));
+    glDrawElementsBaseVertex(GL_TRIANGLES, std::min(g.quads_per_draw, quads - first) * 6,
+                             GL_UNSIGNED_INT, nullptr, first * 4);
   g.current.draw_calls++;
   g.vertices.clear();
 }
@@ -651,16 +656,21 @@ void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mi
   info.filtered = filtered;
   info.mipmapped = mipmapped;
   info.packed = PackedLevels{};
+  auto put = [](int x, int y, int w, int h, const std::uint8_t* bgra) {
+    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, w, h, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
+  };
   if (mipmapped && pack_levels) {
     PackedLevels layout = PackedLayout(rgba.width, rgba.height);
     if (layout.width <= g.max_texture_size && layout.height <= g.max_texture_size) {
-      TexImage(layout.width, layout.height, PackLevels(rgba, layout).data());
+      TexImage(layout.width, layout.height, nullptr);
+      PackLevels(rgba, layout, put);
       SetFilters(filtered, false);
       info.packed = std::move(layout);
       return;
     }
   }
-  TexImage(rgba.width, rgba.height, BgraPixels(rgba).data());
+  TexImage(rgba.width, rgba.height, nullptr);
+  BgraBlocks(rgba, put);
   SetFilters(filtered, mipmapped);
   if (mipmapped) glGenerateMipmap(GL_TEXTURE_2D);
 }

@@ -6,20 +6,32 @@
 
 namespace detail {
 
-std::vector<std::uint8_t> BgraPixels(const TPixmap& rgba) {
-  const std::size_t row = std::size_t(rgba.width) * 4;
-  std::vector<std::uint8_t> out(row * std::size_t(rgba.height));
-  for (int y = 0; y < rgba.height; ++y) {
-    const std::uint8_t* src = rgba.Row(y);
-    std::uint8_t* dst = out.data() + row * std::size_t(y);
-    for (std::size_t i = 0; i < row; i += 4) {
-      dst[i] = src[i + 2];
-      dst[i + 1] = src[i + 1];
-      dst[i + 2] = src[i];
-      dst[i + 3] = src[i + 3];
-    }
+namespace {
+
+// Rows of a picture taken at a time: small next to any texture worth keeping on the GPU.
+constexpr int kBlockRows = 32;
+
+// May work in place.
+void SwapRedBlue(const std::uint8_t* rgba, std::uint8_t* bgra, int pixels) {
+  for (int i = 0; i < pixels * 4; i += 4) {
+    const std::uint8_t r = rgba[i], g = rgba[i + 1], b = rgba[i + 2], a = rgba[i + 3];
+    bgra[i] = b;
+    bgra[i + 1] = g;
+    bgra[i + 2] = r;
+    bgra[i + 3] = a;
   }
-  return out;
+}
+
+}  // namespace
+
+void BgraBlocks(const TPixmap& rgba, const TexelBlock& put) {
+  std::vector<std::uint8_t> block(std::size_t(rgba.width) * 4 * kBlockRows);
+  for (int y0 = 0; y0 < rgba.height; y0 += kBlockRows) {
+    const int rows = std::min(kBlockRows, rgba.height - y0);
+    for (int y = 0; y < rows; ++y)
+      SwapRedBlue(rgba.Row(y0 + y), &block[std::size_t(y) * rgba.width * 4], rgba.width);
+    put(0, y0, rgba.width, rows, block.data());
+  }
 }
 
 PackedLevels PackedLayout(int width, int height) {
@@ -42,55 +54,68 @@ PackedLevels PackedLayout(int width, int height) {
 
 namespace {
 
-// One level down: each texel the rounded mean of a 2 x 2 block of the level above.
-std::vector<std::uint8_t> HalfLevel(const std::vector<std::uint8_t>& above, int aw, int ah,
-                                    int w, int h) {
+// The level below one of aw x ah texels whose rows row(y) gives: each texel the rounded mean
+// of a 2 x 2 block, the last row or column repeated where the level above is odd. Channels are
+// averaged alike, so the order of the bytes passes through.
+template <typename RowOf>
+std::vector<std::uint8_t> HalfLevel(RowOf row, int aw, int ah, int w, int h) {
   std::vector<std::uint8_t> out(std::size_t(w) * std::size_t(h) * 4);
   for (int y = 0; y < h; ++y) {
-    const int y0 = std::min(2 * y, ah - 1), y1 = std::min(2 * y + 1, ah - 1);
+    const std::uint8_t* r0 = row(std::min(2 * y, ah - 1));
+    const std::uint8_t* r1 = row(std::min(2 * y + 1, ah - 1));
     for (int x = 0; x < w; ++x) {
-      const int x0 = std::min(2 * x, aw - 1), x1 = std::min(2 * x + 1, aw - 1);
-      const std::uint8_t* a = &above[(std::size_t(y0) * aw + x0) * 4];
-      const std::uint8_t* b = &above[(std::size_t(y0) * aw + x1) * 4];
-      const std::uint8_t* c = &above[(std::size_t(y1) * aw + x0) * 4];
-      const std::uint8_t* d = &above[(std::size_t(y1) * aw + x1) * 4];
+      const std::size_t x0 = std::size_t(std::min(2 * x, aw - 1)) * 4;
+      const std::size_t x1 = std::size_t(std::min(2 * x + 1, aw - 1)) * 4;
       std::uint8_t* o = &out[(std::size_t(y) * w + x) * 4];
-      for (int k = 0; k < 4; ++k) o[k] = std::uint8_t((a[k] + b[k] + c[k] + d[k] + 2) / 4);
+      for (int k = 0; k < 4; ++k)
+        o[k] = std::uint8_t((r0[x0 + k] + r0[x1 + k] + r1[x0 + k] + r1[x1 + k] + 2) / 4);
     }
   }
   return out;
 }
 
-// Copies a level into its place and repeats its edge texels into the border round it.
-void Place(std::vector<std::uint8_t>& packed, int packed_w, const LevelRect& r,
-           const std::vector<std::uint8_t>& level) {
-  auto at = [&](int x, int y) { return &packed[(std::size_t(y) * packed_w + x) * 4]; };
-  for (int y = -1; y <= r.h; ++y) {
-    const int sy = std::clamp(y, 0, r.h - 1);
-    const std::uint8_t* src = &level[std::size_t(sy) * r.w * 4];
-    std::memcpy(at(r.x, r.y + y), src, std::size_t(r.w) * 4);
-    std::memcpy(at(r.x - 1, r.y + y), src, 4);
-    std::memcpy(at(r.x + r.w, r.y + y), src + std::size_t(r.w - 1) * 4, 4);
+// Rows first .. first + rows - 1 of a level with a texel of border round it (rows -1 and h
+// are border rows), as one block; row(y) gives the level's rows, y in 0 .. h - 1.
+template <typename RowOf>
+void PutBordered(const LevelRect& r, int first, int rows, RowOf row,
+                 std::vector<std::uint8_t>& block, const TexelBlock& put) {
+  const std::size_t stride = std::size_t(r.w + 2) * 4;
+  block.resize(stride * std::size_t(rows));
+  for (int i = 0; i < rows; ++i) {
+    const std::uint8_t* src = row(std::clamp(first + i, 0, r.h - 1));
+    std::uint8_t* out = &block[stride * std::size_t(i)];
+    std::memcpy(out, src, 4);
+    std::memcpy(out + 4, src, std::size_t(r.w) * 4);
+    std::memcpy(out + stride - 4, src + std::size_t(r.w - 1) * 4, 4);
   }
+  put(r.x - 1, r.y + first, r.w + 2, rows, block.data());
 }
 
 }  // namespace
 
-std::vector<std::uint8_t> PackLevels(const TPixmap& rgba, const PackedLevels& layout) {
-  std::vector<std::uint8_t> packed(std::size_t(layout.width) * layout.height * 4, 0);
-  if (layout.levels.empty()) return packed;
-  std::vector<std::uint8_t> level = BgraPixels(rgba);
-  int w = rgba.width, h = rgba.height;
-  for (std::size_t i = 0; i < layout.levels.size(); ++i) {
-    const LevelRect& r = layout.levels[i];
-    if (i > 0) {
-      level = HalfLevel(level, w, h, r.w, r.h);
-      w = r.w;
-      h = r.h;
+void PackLevels(const TPixmap& rgba, const PackedLevels& layout, const TexelBlock& put) {
+  if (layout.levels.empty()) return;
+  std::vector<std::uint8_t> block, swapped(std::size_t(rgba.width) * 4), level;
+  const LevelRect& top = layout.levels[0];
+  auto pixmap_row = [&](int y) {
+    SwapRedBlue(rgba.Row(y), swapped.data(), rgba.width);
+    return swapped.data();
+  };
+  for (int first = -1; first <= top.h; first += kBlockRows)
+    PutBordered(top, first, std::min(kBlockRows, top.h + 1 - first), pixmap_row, block, put);
+  for (std::size_t i = 1; i < layout.levels.size(); ++i) {
+    const LevelRect &r = layout.levels[i], &above = layout.levels[i - 1];
+    if (i == 1) {
+      level = HalfLevel([&](int y) { return rgba.Row(y); }, above.w, above.h, r.w, r.h);
+      SwapRedBlue(level.data(), level.data(), r.w * r.h);
+    } else {
+      const std::vector<std::uint8_t> prior = std::move(level);
+      level = HalfLevel([&](int y) { return &prior[std::size_t(y) * above.w * 4]; }, above.w,
+                        above.h, r.w, r.h);
     }
-    Place(packed, layout.width, r, level);
+    PutBordered(r, -1, r.h + 2, [&](int y) { return &level[std::size_t(y) * r.w * 4]; }, block,
+                put);
   }
-  return packed;
 }
 
 int QuadLevel(const float xy[8], const float uv[8], int level_count) {

@@ -4,14 +4,18 @@
 // so a quad can be sampled from the one level that fits it (a plain bilinear lookup) instead of
 // choosing and blending two levels for every pixel. Internal to the platform layer.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/pixmap.hpp"
 
 namespace detail {
 
-// An RGBA pixmap's pixels with red and blue swapped, rows packed.
-std::vector<std::uint8_t> BgraPixels(const TPixmap& rgba);
+// Receives texels for the rectangle (x, y, w, h) of a texture, rows packed, in BGRA order.
+using TexelBlock = std::function<void(int x, int y, int w, int h, const std::uint8_t* bgra)>;
+
+// A pixmap's texels in blocks of rows, so that no copy of the whole picture is held at once.
+void BgraBlocks(const TPixmap& rgba, const TexelBlock& put);
 
 struct LevelRect {
   int x = 0, y = 0, w = 0, h = 0;
@@ -26,9 +30,10 @@ struct PackedLevels {
 };
 
 PackedLevels PackedLayout(int width, int height);
-// The packed texture's texels in BGRA order; each level is the 2 x 2 box average of the one
-// above it (the last row or column repeated where that one is odd).
-std::vector<std::uint8_t> PackLevels(const TPixmap& rgba, const PackedLevels& layout);
+// The packed texture's texels, level by level (level 0 in blocks of rows), each level with its
+// border; each level is the 2 x 2 box average of the one above it (the last row or column
+// repeated where that one is odd). Texels outside the levels and their borders are not given.
+void PackLevels(const TPixmap& rgba, const PackedLevels& layout, const TexelBlock& put);
 
 // The level a quad samples, as the nearest-level rule of mip-mapping picks it: from how many
 // texels one pixel step covers along the screen's axes (the larger of the two), constant over

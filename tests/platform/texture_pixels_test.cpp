@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 #include "platform/graphics.hpp"
 #include "tests/support/graphics_fixture.hpp"
@@ -55,7 +56,12 @@ TEST(PackedMipLevels, LevelsAreBoxAveragesWithTheirEdgesRepeatedRoundThem) {
     EXPECT_LE(r.x + r.w + 1, p.width);
     EXPECT_LE(r.y + r.h + 1, p.height);
   }
-  const std::vector<std::uint8_t> packed = PackLevels(picture, p);
+  std::vector<std::uint8_t> packed(std::size_t(p.width) * p.height * 4);
+  PackLevels(picture, p, [&](int x, int y, int w, int h, const std::uint8_t* bgra) {
+    for (int row = 0; row < h; ++row)
+      std::memcpy(&packed[(std::size_t(y + row) * p.width + x) * 4], bgra + std::size_t(row) * w * 4,
+                  std::size_t(w) * 4);
+  });
   const LevelRect& l0 = p.levels[0];
   const LevelRect& l1 = p.levels[1];
   EXPECT_EQ(Texel(packed, p, l0.x + 5, l0.y + 4), picture.ReadPixel(5, 4));

@@ -52,7 +52,7 @@ void TSmoothFrameRate::WaitForSlot() {
   const double start = Now();
   for (double left; (left = NextFrameTime - Now()) > 0;) {
     if (left >= 1) SleepMilliseconds(int(left));
-    else ClockSpin();  // the last millisecond: a sleep could overshoot it
+    else ClockSpin();  // the last millisecond in short naps: a whole one could overshoot it
   }
   WaitTime += Now() - start;
 }

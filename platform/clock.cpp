@@ -36,5 +36,9 @@ void SleepMilliseconds(int ms) {
 }
 
 void ClockSpin() {
-  if (g_scripted) g_scripted->Advance(1);
+  if (g_scripted) {
+    g_scripted->Advance(1);
+    return;
+  }
+  std::this_thread::sleep_for(std::chrono::microseconds(100));
 }

@@ -8,8 +8,9 @@ int MillisecondClock();
 // Sleeps for a number of milliseconds (nothing for zero or less).
 void SleepMilliseconds(int ms);
 
-// One turn of a busy wait on the clock. Real time passes by itself; under a scripted clock this
-// moves it on by a millisecond so that busy waits end.
+// One turn of a wait for the clock's next tick: a nap of a tenth of a millisecond, short of
+// any tick a caller waits for but long enough not to keep a core busy. Under a scripted clock
+// this moves it on by a millisecond so that such waits end.
 void ClockSpin();
 
 // Difference b - a of two clock readings with 32-bit wrap-around, no overflow.

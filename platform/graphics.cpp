@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/graphics_internal.hpp"
 #include "platform/renderer.hpp"
@@ -58,6 +59,10 @@ float PixelsToUnitsY(float py) {
 bool EnsureVideo() {
   if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  // Where there is no GPU, Mesa's software rasteriser is asked to draw in this thread only:
+  // its helper threads cost more CPU for each frame than they save, and a screen saver should
+  // leave the other cores idle. A value the user set stays; GPU drivers do not read it.
+  setenv("LP_NUM_THREADS", "0", 0);
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
   // Keep the GL library loaded for the life of the process: reopening it for every window is
   // slow, and the leak checker can only name the driver's allocations while it is loaded.

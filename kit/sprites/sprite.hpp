@@ -39,14 +39,34 @@ struct MGE_Sprite {
   // The sprite's own emitters; held in the record itself, an empty list costs no allocation.
   TList<MGE_Emitter> emitterlist;
   TList<MGE_EmitterSprite> emitterSpriteList;
+  // What the steps of a moving, fading, pulsing sprite read and write, next to the switches:
+  // the free values a per-sprite function keeps, position and look, the movement of the
+  // engines that fly, and the bounds and rates of the value behaviours.
+  float var1 = 0, var2 = 0, var3 = 0, var4 = 0, var5 = 0, var6 = 0;
+  float x = 0, y = 0;
+  float alpha = 0;
+  float rot = 0;
+  float scale = 0;
+  float xscale = 0, yscale = 0;
+  int flags = 0;
+  float xspeed = 0, yspeed = 0;
+  float xthrust = 0, ythrust = 0;
+  float sinangle = 0, sinspeed = 0, sinradius = 0;
+  float cosangle = 0, cosspeed = 0, cosradius = 0;
+  float boundry_left = 0, boundry_top = 0, boundry_right = 0, boundry_bottom = 0;
+  float alphafademin = 0, alphafademax = 0, alphafadedir = 0, alphafadeduration = 0;
+  int alphafadeflags = 0;
+  float scalingmin = 0, scalingmax = 0, scalingdir = 0, scalingduration = 0;
+  float xscalingmin = 0, xscalingmax = 0, xscalingdir = 0, xscalingduration = 0;
+  float yscalingmin = 0, yscalingmax = 0, yscalingdir = 0, yscalingduration = 0;
+  float rotatingmin = 0, rotatingmax = 0, rotatingdir = 0, rotatingduration = 0;
+
   int id1 = 0, id2 = 0;
   int state = 0;
-  float var1 = 0, var2 = 0, var3 = 0, var4 = 0, var5 = 0, var6 = 0;
   float weight = 0;
   int points = 0;
 
-  // Position: the centre of the picture.
-  float x = 0, y = 0;
+  // Position (x and y, the centre of the picture, are with the step's fields above).
   float zorder = 0;
   // The layer list the sprite was created in; weak because Init may replace the lists.
   std::weak_ptr<MGE_SpriteList> listid;
@@ -55,11 +75,7 @@ struct MGE_Sprite {
   float mousexoffset = 0, mouseyoffset = 0;
 
   // Appearance.
-  float alpha = 0;
   int blend = 0;
-  float rot = 0;
-  float scale = 0;
-  float xscale = 0, yscale = 0;
   float red = 0, green = 0, blue = 0;
   float targetred = 0, targetgreen = 0, targetblue = 0;
   float rgbflashspeed = 0;
@@ -86,33 +102,20 @@ struct MGE_Sprite {
   float moveduration = 0;
   int engine_typebuffer = 0;
   float engine_movepause = 0;
-  int flags = 0;
   float xdir = 0, ydir = 0;
-  float xspeed = 0, yspeed = 0;
   float speed = 0;
   float bufferspeed = 0;
   float xgravity = 0, ygravity = 0;
-  float xthrust = 0, ythrust = 0;
   float thrust = 0;
   float xdist = 0, ydist = 0;
   float xweight = 0, yweight = 0;
-  float sinangle = 0, sinspeed = 0, sinradius = 0;
-  float cosangle = 0, cosspeed = 0, cosradius = 0;
   float orbitradius = 0, orbitangle = 0;
-  float boundry_left = 0, boundry_top = 0, boundry_right = 0, boundry_bottom = 0;
   float move_duration = 0;
   float xdest = 0, ydest = 0;
   int engine_state = 0;
 
-  // Value behaviours: lower bound, upper bound, change per delta unit, duration (the modes are
-  // with the switches above).
+  // The rest of the value behaviours (their bounds, rates and durations are with the switches).
   MGE_SpritePtr alphafromsprite;
-  float alphafademin = 0, alphafademax = 0, alphafadedir = 0, alphafadeduration = 0;
-  int alphafadeflags = 0;
-  float scalingmin = 0, scalingmax = 0, scalingdir = 0, scalingduration = 0;
-  float xscalingmin = 0, xscalingmax = 0, xscalingdir = 0, xscalingduration = 0;
-  float yscalingmin = 0, yscalingmax = 0, yscalingdir = 0, yscalingduration = 0;
-  float rotatingmin = 0, rotatingmax = 0, rotatingdir = 0, rotatingduration = 0;
   float animin = 0, animax = 0, anidir = 0, aniduration = 0;
   float animstartxpos = 0, animstartypos = 0, animwidth = 0, animheight = 0, animtilesacross = 0;
   float animtile = 0;

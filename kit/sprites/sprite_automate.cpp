@@ -14,6 +14,13 @@ namespace {
 int RunningCustomFunc(MGE_Sprite*) { return 0; }
 
 void CallCustomFunc(MGE_Sprite& s) {
+  // A plain function is called through a copy of its address: it may clear or replace itself,
+  // and nothing needs putting back.
+  if (auto* plain = s.customfunc.target<int (*)(MGE_Sprite*)>()) {
+    int (*f)(MGE_Sprite*) = *plain;
+    f(&s);
+    return;
+  }
   MGE_SpriteFunction f = std::exchange(s.customfunc, RunningCustomFunc);
   f(&s);
   auto* untouched = s.customfunc.target<int (*)(MGE_Sprite*)>();

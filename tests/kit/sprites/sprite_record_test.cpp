@@ -196,9 +196,17 @@ TEST_F(SpriteRecord, APerSpriteFunctionMaySwitchItselfOff) {
     self->customfunc = nullptr;
     return 0;
   });
+  // A plain function (no closure) too; this one also counts its calls in the sprite.
+  MGE_SpritePtr c = Make();
+  c->SetEngineHook(+[](MGE_Sprite* self) {
+    self->var6 += 1;
+    self->customfunc = nullptr;
+    return 0;
+  });
   Steps(3);
   EXPECT_EQ(calls, 2);
-  EXPECT_FALSE(a->customfunc || b->customfunc);
+  EXPECT_EQ(c->var6, 1.0f);
+  EXPECT_FALSE(a->customfunc || b->customfunc || c->customfunc);
 }
 
 TEST_F(SpriteRecord, TheRGBFlashStopsExactlyOnItsTarget) {

@@ -15,7 +15,7 @@ void RunStatsFrame() {
   ++frames;
   int now = MillisecondClock();
   if (ClockDiff(now, second_start) < 1000) return;
-  // The frame limiter's busy wait; it restarts its count when the scene resets it.
+  // The frame limiter's wait; it restarts its count when the scene resets it.
   double waited = TSmoothFrameRate::WaitTime - waited_before;
   if (waited < 0) waited = TSmoothFrameRate::WaitTime;
   waited_before = TSmoothFrameRate::WaitTime;

@@ -20,7 +20,7 @@ constexpr int kMaxQuads = 65536;
 // own first vertex with the one short index list.
 constexpr int kQuadsPerDraw = 4096;
 
-// The vertex shader of both programs; UV is the type of the texture coordinates, vec2 for one
+// The vertex shader of every program; UV is the type of the texture coordinates, vec2 for one
 // texture and vec4 for a pair.
 const char* kVertexShaderBody = R"(
 layout(location = 0) in vec2 a_pos;
@@ -146,10 +146,10 @@ struct Renderer {
   float proj_w = 1.0f, proj_h = 1.0f;
   int back_w = 1, back_h = 1;
   int max_texture_size = 0;
-  // A software rasteriser splits a draw into runs of about 85 vertices, cutting quads in two
-  // where a run ends; a cut quad is drawn as two triangles, which keep the whole 64 x 64 tile
-  // they touch off its fast path for rectangles. There a batch goes out in draws of whole
-  // quads that fit one run.
+  // Mesa's software rasteriser splits a draw into runs of the vertices that fill a 4 KiB
+  // buffer (85 of ours), cutting a quad in two where a run ends; a cut quad is drawn as two
+  // triangles, which keep every 64 x 64 tile they touch off its fast path for rectangles. There
+  // a batch goes out in draws of whole quads that fit one run.
   GLsizei quads_per_draw = kQuadsPerDraw;
   RenderStats current, last;
 } g;
@@ -270,8 +270,6 @@ bool InitPairProgram() {
   return true;
 }
 
-}  // namespace
-
 bool InitQuadProgram(QuadProgram& p, const char* fragment) {
   p.id = Link(VertexShader("vec2"), fragment);
   if (!p.id) return false;
@@ -280,6 +278,8 @@ bool InitQuadProgram(QuadProgram& p, const char* fragment) {
   glUniform1i(glGetUniformLocation(p.id, "u_texture"), 0);
   return true;
 }
+
+}  // namespace
 
 bool RendererInit() {
   RendererShutdown();

@@ -288,8 +288,10 @@ bool RendererInit() {
   for (int i = 0; i < kQuadPrograms; ++i)
     if (!InitQuadProgram(g.quad[i], fragment[i])) return false;
   if (!InitPairProgram()) return false;
-  // The compiler's tables (megabytes of built-in functions) are not needed again.
-  glReleaseShaderCompiler();
+  // The compiler's tables (megabytes of built-in functions) are not needed again. The call is
+  // OpenGL 4.1's (or an extension's); older drivers keep their tables.
+  if (epoxy_gl_version() >= 41 || epoxy_has_gl_extension("GL_ARB_ES2_compatibility"))
+    glReleaseShaderCompiler();
   g.gpu_program = -1;
 
   glGenVertexArrays(1, &g.vao);

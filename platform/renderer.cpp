@@ -151,6 +151,9 @@ struct Renderer {
   // triangles, which keep every 64 x 64 tile they touch off its fast path for rectangles. There
   // a batch goes out in draws of whole quads that fit one run.
   GLsizei quads_per_draw = kQuadsPerDraw;
+  // Mesa's software rasteriser, for which mip-mapped pictures keep their levels side by side:
+  // a GPU blends two levels for every pixel at no cost.
+  bool software = false;
   RenderStats current, last;
 } g;
 
@@ -332,7 +335,8 @@ bool RendererInit() {
 
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &g.max_texture_size);
   const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-  g.quads_per_draw = renderer && std::strstr(renderer, "llvmpipe") ? 16 : kQuadsPerDraw;
+  g.software = renderer && std::strstr(renderer, "llvmpipe");
+  g.quads_per_draw = g.software ? 16 : kQuadsPerDraw;
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   g.vertices.reserve(std::size_t(kMaxQuads) * 4);
@@ -661,7 +665,7 @@ void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mi
   auto put = [](int x, int y, int w, int h, const std::uint8_t* bgra) {
     glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, w, h, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
   };
-  if (mipmapped && pack_levels) {
+  if (mipmapped && pack_levels && g.software) {
     PackedLevels layout = PackedLayout(rgba.width, rgba.height);
     if (layout.width <= g.max_texture_size && layout.height <= g.max_texture_size) {
       TexImage(layout.width, layout.height, nullptr);

@@ -52,9 +52,9 @@ RenderStats RendererLastStats();
 unsigned RendererGeneration();
 
 // Texture helpers; they flush first when the texture may be in the pending batch.
-// A mip-mapped texture made with pack_levels keeps its levels side by side in one level
-// (texture_pixels.hpp); each quad drawn from it samples the one level it needs. Such a texture
-// cannot wrap: pictures that are tiled are made without.
+// On a software rasteriser, a mip-mapped texture made with pack_levels keeps its levels side by
+// side in one level (texture_pixels.hpp); each quad drawn from it samples the one level it
+// needs. Such a texture cannot wrap: pictures that are tiled are made without.
 unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped,
                        bool pack_levels = false);
 void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mipmapped,

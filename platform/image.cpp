@@ -69,17 +69,17 @@ unsigned TImageFrame::Texture() {
   bool filtered = owner_->flags & FILTEREDIMAGE;
   bool mipmapped = owner_->flags & MIPMAPPEDIMAGE;
   // Mip levels side by side suit pictures drawn as quads; a tiled one wraps and keeps real ones.
-  const bool pack = !repeat_;
+  const bool pack = mipmapped && !repeat_;
   if (!HasTexture()) {
     texture_ = detail::CreateTexture(*TexturePixels(*owner_, pixels), filtered, mipmapped, pack);
     generation_ = CurrentGeneration();
-    if (repeat_) detail::SetTextureRepeat(texture_, true);
   } else if (dirty_ || packed_ != pack) {
     detail::UploadTexture(texture_, *TexturePixels(*owner_, pixels), filtered, mipmapped, pack);
     DropResampled();
   } else {
     return texture_;
   }
+  if (repeat_) detail::SetTextureRepeat(texture_, true);
   dirty_ = false;
   packed_ = pack;
   return texture_;

@@ -438,10 +438,7 @@ void FlushBatch() {
 // gives the same picture without the mip-mapping work (a third of the shading of a quad in a
 // software rasteriser). That holds for any rectangle, turned or not, when its texture
 // rectangle is upright. 0 keeps the texture's own sampling.
-GLuint SamplerFor(unsigned texture, const float xy[8], const float uv[8]) {
-  auto it = g.textures.find(texture);
-  if (it == g.textures.end()) return 0;
-  const TextureInfo& t = it->second;
+GLuint MagnifySampler(const TextureInfo& t, const float xy[8], const float uv[8]) {
   if (!t.filtered || !t.mipmapped) return 0;
   const bool upright = uv[1] == uv[3] && uv[0] == uv[6];
   if (!upright) return 0;
@@ -456,24 +453,33 @@ GLuint SamplerFor(unsigned texture, const float xy[8], const float uv[8]) {
   return g.magnify_sampler[t.repeat ? 1 : 0];
 }
 
-// How a quad samples its texture: the sampler (SamplerFor) and the texture coordinates. A
+const TextureInfo* InfoOf(unsigned texture) {
+  auto it = g.textures.find(texture);
+  return it == g.textures.end() ? nullptr : &it->second;
+}
+
+GLuint SamplerFor(unsigned texture, const float xy[8], const float uv[8]) {
+  const TextureInfo* t = InfoOf(texture);
+  return t ? MagnifySampler(*t, xy, uv) : 0;
+}
+
+// How a quad samples its texture: the sampler (MagnifySampler) and the texture coordinates. A
 // texture with packed mip levels is sampled from the level the quad needs, with its own plain
 // bilinear (or nearest) filter.
 GLuint Sampling(unsigned texture, const float xy[8], const float uv[8], float out[8]) {
   std::copy(uv, uv + 8, out);
-  auto it = g.textures.find(texture);
-  if (it == g.textures.end()) return 0;
-  const TextureInfo& t = it->second;
-  if (t.packed.levels.empty()) return SamplerFor(texture, xy, uv);
+  const TextureInfo* t = InfoOf(texture);
+  if (!t) return 0;
+  if (t->packed.levels.empty()) return MagnifySampler(*t, xy, uv);
   const float to_px_x = float(g.back_w) / g.proj_w, to_px_y = float(g.back_h) / g.proj_h;
   float px[8], texels[8];
   for (int i = 0; i < 4; ++i) {
     px[i * 2] = xy[i * 2] * to_px_x;
     px[i * 2 + 1] = xy[i * 2 + 1] * to_px_y;
-    texels[i * 2] = uv[i * 2] * float(t.width);
-    texels[i * 2 + 1] = uv[i * 2 + 1] * float(t.height);
+    texels[i * 2] = uv[i * 2] * float(t->width);
+    texels[i * 2 + 1] = uv[i * 2 + 1] * float(t->height);
   }
-  LevelUV(t.packed, QuadLevel(px, texels, int(t.packed.levels.size())), uv, out);
+  LevelUV(t->packed, QuadLevel(px, texels, int(t->packed.levels.size())), uv, out);
   return 0;
 }
 

@@ -110,6 +110,9 @@ void ConfigSetUp() {
   MGE_TextureHandler::Init(1);
   Sprites().Init(3);
   MGE_TextureHandler::Load(1, "incbin::image1.png", FILTEREDIMAGE | MIPMAPPEDIMAGE);
+  // Made now, while little else is held: the decoded picture is given up before a frame needs
+  // memory of its own.
+  MGE_TextureHandler::CacheIntoVram(1);
   MGE_Pack::Read("incbin::image1.pac", 1);
 
   AddSprite("background", 350, 210, 0, false);

@@ -265,6 +265,9 @@ void SaverSetUp() {
 
 void SaverSceneStart() {
   MGE_TextureHandler::Load(1, "incbin::image1.png", FILTEREDIMAGE | MIPMAPPEDIMAGE);
+  // Made now, while little else is held: the decoded picture is given up before a frame needs
+  // memory of its own.
+  MGE_TextureHandler::CacheIntoVram(1);
   MGE_Pack::Read("incbin::image1.pac", 1);
   Kit->ScreenFader->StartFadeIn(0, 0, 0, kSceneFade);
   Scene.side_countdown = float(Rand(100, 1000));

@@ -111,7 +111,7 @@ std::vector<CollisionId> CollideImageQuery(const ImagePtr& image, float x, float
   if (!image || frame < 0 || frame >= image->FrameCount()) return {};
   Shape shape = CurrentTransform(x, y);
   shape.id = id;
-  shape.pixels = image->pixmaps[std::size_t(frame)];
+  shape.pixels = image->Pixels(frame);
   shape.masked = image->flags & MASKEDIMAGE;
   shape.mask_r = image->mask_r;
   shape.mask_g = image->mask_g;

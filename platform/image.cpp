@@ -10,6 +10,7 @@
 #include "platform/graphics.hpp"
 #include "platform/graphics_internal.hpp"
 #include "platform/renderer.hpp"
+#include "platform/resources.hpp"
 
 using detail::Context;
 
@@ -55,6 +56,11 @@ unsigned TImageFrame::Resampled(int width, int height) {
   unsigned source = Texture();
   if (!source) return 0;
   c.texture = detail::ResampleTexture(source, uv, width, height);
+  // A picture that can be decoded again needs no texture of its own while the copy stands in.
+  if (c.texture && !owner_->embedded_source.empty()) {
+    detail::DeleteTexture(texture_);
+    texture_ = 0;
+  }
   c.generation = CurrentGeneration();
   c.width = width;
   c.height = height;
@@ -64,24 +70,24 @@ unsigned TImageFrame::Resampled(int width, int height) {
 
 unsigned TImageFrame::Texture() {
   if (!detail::RendererReady() || !owner_) return 0;
-  const PixmapPtr& pixels = owner_->pixmaps[std::size_t(index_)];
-  if (!pixels || pixels->width <= 0 || pixels->height <= 0) return 0;
   bool filtered = owner_->flags & FILTEREDIMAGE;
   bool mipmapped = owner_->flags & MIPMAPPEDIMAGE;
   // Mip levels side by side suit pictures drawn as quads; a tiled one wraps and keeps real ones.
   const bool pack = mipmapped && !repeat_;
+  if (HasTexture() && !dirty_ && packed_ == pack) return texture_;
+  const PixmapPtr& pixels = owner_->Pixels(index_);
+  if (!pixels || pixels->width <= 0 || pixels->height <= 0) return 0;
   if (!HasTexture()) {
     texture_ = detail::CreateTexture(*TexturePixels(*owner_, pixels), filtered, mipmapped, pack);
     generation_ = CurrentGeneration();
-  } else if (dirty_ || packed_ != pack) {
+  } else {
     detail::UploadTexture(texture_, *TexturePixels(*owner_, pixels), filtered, mipmapped, pack);
     DropResampled();
-  } else {
-    return texture_;
   }
   if (repeat_) detail::SetTextureRepeat(texture_, true);
   dirty_ = false;
   packed_ = pack;
+  if (!owner_->embedded_source.empty()) owner_->pixmaps[std::size_t(index_)].reset();
   return texture_;
 }
 
@@ -93,14 +99,15 @@ void TImageFrame::Draw(float x0, float y0, float x1, float y1, float tx, float t
   detail::EmitQuad(x0, y0, x1, y1, tx, ty, uv);
 }
 
-TImage::TImage(int w, int h, int frame_count, int image_flags)
+TImage::TImage(int w, int h, int frame_count, int image_flags, PixmapPtr first_frame)
     : width(w), height(h), flags(image_flags) {
   for (int i = 0; i < frame_count; ++i) {
     auto frame = std::make_unique<TImageFrame>();
     frame->owner_ = this;
     frame->index_ = i;
     frames.push_back(std::move(frame));
-    pixmaps.push_back(std::make_shared<TPixmap>(w, h, PF_RGBA8888));
+    pixmaps.push_back(i == 0 && first_frame ? std::move(first_frame)
+                                            : std::make_shared<TPixmap>(w, h, PF_RGBA8888));
   }
   int r, g, b;
   GetMaskColor(r, g, b);
@@ -116,10 +123,23 @@ TImageFrame* TImage::Frame(int n) {
   return frame;
 }
 
+const PixmapPtr& TImage::Pixels(int frame) {
+  PixmapPtr& pixels = pixmaps[std::size_t(frame)];
+  if (!pixels && !embedded_source.empty()) {
+    PixmapPtr decoded = LoadPixmap(embedded_source);
+    if (decoded && decoded->format != PF_RGBA8888) decoded = decoded->Convert(PF_RGBA8888);
+    if (decoded && decoded->width == width && decoded->height == height) pixels = decoded;
+  }
+  return pixels;
+}
+
 PixmapPtr TImage::Lock(int frame, bool, bool write) {
   if (frame < 0 || frame >= FrameCount()) return nullptr;
   if (write) frames[std::size_t(frame)]->dirty_ = true;
-  return pixmaps[std::size_t(frame)];
+  PixmapPtr pixels = Pixels(frame);
+  // Whoever holds them may change them from now on: they are kept.
+  embedded_source.clear();
+  return pixels;
 }
 
 void ImageUnlock(const ImagePtr& image, int frame) {
@@ -132,8 +152,8 @@ void ImageUnlock(const ImagePtr& image, int frame) {
 // --- creation ------------------------------------------------------------------------------------
 
 namespace {
-ImagePtr MakeImage(int w, int h, int frames, int flags) {
-  auto image = std::make_shared<TImage>(w, h, frames, flags);
+ImagePtr MakeImage(int w, int h, int frames, int flags, PixmapPtr first_frame = nullptr) {
+  auto image = std::make_shared<TImage>(w, h, frames, flags, std::move(first_frame));
   if (GetAutoMidHandle()) ImageMidHandle(image);
   return image;
 }
@@ -141,13 +161,19 @@ ImagePtr MakeImage(int w, int h, int frames, int flags) {
 
 ImagePtr ImageFromPixmap(const PixmapPtr& pixmap, int flags) {
   if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0) return nullptr;
-  auto image = MakeImage(pixmap->width, pixmap->height, 1, NormaliseFlags(flags));
-  image->pixmaps[0] = pixmap->Convert(PF_RGBA8888);
-  return image;
+  return MakeImage(pixmap->width, pixmap->height, 1, NormaliseFlags(flags),
+                   pixmap->Convert(PF_RGBA8888));
 }
 
 ImagePtr ImageLoad(const std::string& source, int flags) {
-  return ImageFromPixmap(LoadPixmap(source), flags);
+  PixmapPtr decoded = LoadPixmap(source);
+  if (!decoded || decoded->width <= 0 || decoded->height <= 0) return nullptr;
+  flags = NormaliseFlags(flags);
+  // No one else holds what was just decoded: it needs no copy.
+  if (decoded->format != PF_RGBA8888) decoded = decoded->Convert(PF_RGBA8888);
+  auto image = MakeImage(decoded->width, decoded->height, 1, flags, decoded);
+  if (source.starts_with(kIncbinPrefix) && !(flags & DYNAMICIMAGE)) image->embedded_source = source;
+  return image;
 }
 
 ImagePtr ImageLoadAnim(const std::string& source, int cell_width, int cell_height, int first_cell,
@@ -183,6 +209,7 @@ int ImageGrab(const ImagePtr& image, int x, int y, int frame) {
   PixmapPtr grabbed = GrabPixmap(x, y, image->width, image->height);
   if (!grabbed) return 0;
   image->pixmaps[std::size_t(frame)] = grabbed;
+  image->embedded_source.clear();
   ImageUnlock(image, frame);
   return 1;
 }
@@ -280,7 +307,6 @@ void ImageTile(const ImagePtr& image, float x, float y, int frame) {
     f->repeat_ = true;
     if (f->HasTexture()) detail::SetTextureRepeat(f->texture_, true);
   }
-  if (!f->Texture()) return;
   const auto& s = DrawState();
   // The viewport in projection units; the tiling ignores rotation and scale.
   float vx = detail::PixelsToUnitsX(float(s.viewport_x));
@@ -295,6 +321,7 @@ void ImageTile(const ImagePtr& image, float x, float y, int frame) {
   if (!std::isfinite(px) || !std::isfinite(py)) return;
   const float view[4] = {vx, vy, vw, vh};
   if (TileResampled(*f, *image, px, py, view)) return;
+  if (!f->Texture()) return;
   float su = f->u1 - f->u0, sv = f->v1 - f->v0;
   float u0 = f->u0 + (-px / w) * su, v0 = f->v0 + (-py / h) * sv;
   float u1 = u0 + (vw / w) * su, v1 = v0 + (vh / h) * sv;

@@ -72,8 +72,15 @@ class TImage {
   std::vector<std::unique_ptr<TImageFrame>> frames;
   std::vector<PixmapPtr> pixmaps;
 
-  TImage(int w, int h, int frame_count, int image_flags);
+  // An embedded picture nothing has asked to write: its frame's pixels are given up once its
+  // texture is made and decoded again from here when wanted.
+  std::string embedded_source;
+
+  // Frames of blank pixels, or the first one holding first_frame's (w x h, RGBA) when given.
+  TImage(int w, int h, int frame_count, int image_flags, PixmapPtr first_frame = nullptr);
   int FrameCount() const { return int(pixmaps.size()); }
+  // The frame's pixels, decoded again if they were given up; none when that fails.
+  const PixmapPtr& Pixels(int frame);
   // Frame n, its texture created and uploaded on this first request; none out of range.
   TImageFrame* Frame(int n);
   // The frame's pixels for reading and/or writing; ImageUnlock uploads changes again.

@@ -48,7 +48,10 @@ PixmapPtr LoadPixmap(const std::string& source) {
   // Embedded pictures are decoded where they lie, without a copy.
   if (source.starts_with(kIncbinPrefix)) {
     ResourceBytes res = FindResource(std::string_view(source).substr(kIncbinPrefix.size()));
-    return res.found ? DecodePicture(res.data, res.size) : nullptr;
+    if (!res.found) return nullptr;
+    PixmapPtr picture = DecodePicture(res.data, res.size);
+    DoneWithResource(res);
+    return picture;
   }
   std::vector<std::uint8_t> bytes;
   if (!ReadSource(source, bytes)) return nullptr;

@@ -1,5 +1,8 @@
 #include "platform/resources.hpp"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <map>
 
@@ -20,12 +23,22 @@ ResourceBytes FindResource(std::string_view name) {
   return it == registry.end() ? ResourceBytes{} : it->second;
 }
 
+void DoneWithResource(const ResourceBytes& bytes) {
+  // Only whole pages inside the bytes; reclaiming keeps the contents whatever memory they lie in.
+  const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
+  const auto start = std::uintptr_t(bytes.data);
+  const std::uintptr_t first = (start + page - 1) / page * page;
+  const std::uintptr_t end = (start + bytes.size) / page * page;
+  if (bytes.found && end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_PAGEOUT);
+}
+
 bool ReadSource(std::string_view source, std::vector<std::uint8_t>& out) {
   out.clear();
   if (source.starts_with(kIncbinPrefix)) {
     ResourceBytes res = FindResource(source.substr(kIncbinPrefix.size()));
     if (!res.found) return false;
     out.assign(res.data, res.data + res.size);
+    DoneWithResource(res);
     return true;
   }
   if (source.empty()) return false;

@@ -21,6 +21,10 @@ struct ResourceBytes {
 // The bytes registered under a name (without the prefix); found is false when there are none.
 ResourceBytes FindResource(std::string_view name);
 
+// Tells the system the resource's bytes are read for now: the pages they fill are dropped from
+// the process's memory (they are read again from the program file when next touched).
+void DoneWithResource(const ResourceBytes& bytes);
+
 // The one way every loader opens its source: a file path, or "incbin::" + a registered name.
 // Returns false, leaving out empty, when the source cannot be opened or read.
 bool ReadSource(std::string_view source, std::vector<std::uint8_t>& out);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/graphics.hpp"
+#include "platform/resources.hpp"
 #include "tests/support/graphics_fixture.hpp"
 #include "tests/support/support.hpp"
 
@@ -469,6 +470,37 @@ TEST_F(DrawingTest, MipMappedQuadsSampleLikeThePlainPictureOnlyWhereMagnified) {
     EXPECT_EQ(a->pixels == b->pixels, scale > 1) << "at scale " << scale;
   }
   SetTransform(0, 1, 1);
+}
+
+// A picture compiled into the program keeps no pixels once its texture exists, nor a tiled
+// one its own texture once copied at screen scale; whatever needs either later makes it again
+// from the embedded bytes, and draws the same as a picture that kept everything.
+TEST_F(DrawingTest, AnEmbeddedPictureGivesUpWhatItCanMakeAgain) {
+  PixmapPtr texels = PatternTile(0x9E3779B1u, 0xFF000000u)->Lock(0, true, false);
+  static const std::vector<std::uint8_t> png = EncodePNG(*texels, 6);
+  RegisterResource("drawing_test_tile", png.data(), png.size());
+  ImagePtr embedded = ImageLoad("incbin::drawing_test_tile", FILTEREDIMAGE | MIPMAPPEDIMAGE);
+  ImagePtr kept = ImageFromPixmap(texels, FILTEREDIMAGE | MIPMAPPEDIMAGE);
+  ASSERT_TRUE(embedded);
+  SetBlend(SOLIDBLEND);
+  auto tiled = [&](const ImagePtr& image, float scale) {
+    SetProjectionSize(kWidth / scale, kHeight / scale);
+    ImageTile(image, 3.2f, 5.6f);
+    return GrabPixmap(0, 0, kWidth, kHeight)->pixels;
+  };
+  for (float scale : {2.5f, 1.5f}) {
+    EXPECT_EQ(tiled(embedded, scale), tiled(kept, scale)) << "at scale " << scale;
+    EXPECT_EQ(embedded->pixmaps[0], nullptr);
+  }
+  SetProjectionSize(kWidth, kHeight);
+  ASSERT_TRUE(embedded->Pixels(0));
+  EXPECT_EQ(embedded->Pixels(0)->pixels, texels->pixels);
+  PixmapPtr locked = embedded->Lock(0, true, true);
+  locked->Clear(0xFF00FF00u);
+  ImageUnlock(embedded, 0);
+  ImageDraw(embedded, 0, 0);
+  EXPECT_EQ(Pixel(2, 2), 0xFF00FF00u);
+  EXPECT_EQ(embedded->pixmaps[0], locked) << "pixels handed out for writing are kept";
 }
 
 TEST_F(DrawingTest, AHeldTileIsDrawnBeforeWhateverFollowsIt) {

@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVORPEL_SANITIZE=ON >/dev/null
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVORPEL_SANITIZE=ON -DVORPEL_TESTS=ON \
+  -DVORPEL_BENCH=ON -DVORPEL_WERROR=ON >/dev/null
 cmake --build build-test -j2
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"

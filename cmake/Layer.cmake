@@ -1,5 +1,26 @@
+# A target sees the headers of its own folder and of the targets it links, no others: its
+# include root in the build tree holds one link, to its folder, so "platform/graphics.hpp"
+# resolves only for what names platform.
+function(vorpel_include_root target folder)
+  set(root ${CMAKE_BINARY_DIR}/include/${target})
+  get_filename_component(parent ${root}/${folder} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  if(NOT IS_SYMLINK ${root}/${folder})
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+  endif()
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL INTERFACE_LIBRARY)
+    target_include_directories(${target} INTERFACE ${root})
+  elseif(type MATCHES LIBRARY)
+    target_include_directories(${target} PUBLIC ${root})
+  else()
+    target_include_directories(${target} PRIVATE ${root})
+  endif()
+endfunction()
+
 # One library per layer, made of every .cpp in the layer's folder (and, for the kit, its
-# sprites folder). Globbing keeps the list in one place: add a file and re-run the build.
+# sprites folder), using the layers named in DEPS. Globbing keeps the list in one place: add a
+# file and re-run the build.
 function(vorpel_layer name)
   cmake_parse_arguments(L "" "" "DIRS;DEPS" ${ARGN})
   set(sources)
@@ -15,6 +36,8 @@ function(vorpel_layer name)
     add_library(${name} INTERFACE)
     target_link_libraries(${name} INTERFACE ${L_DEPS})
   endif()
+  list(GET L_DIRS 0 folder)
+  vorpel_include_root(${name} ${folder})
 endfunction()
 
 # A test program per folder of tests, registered with CTest one case at a time.

@@ -4,8 +4,8 @@
 
 #include "ini/named_list.hpp"
 
-TINISection::TINISection(std::string name, std::string comment)
-    : Name(std::move(name)), comment(std::move(comment)) {}
+TINISection::TINISection(std::string name, std::string comment_text)
+    : Name(std::move(name)), comment(std::move(comment_text)) {}
 
 std::shared_ptr<TINIParameter> TINISection::FindParameter(const std::string& name) const {
   return detail::FindByName(Lparameters, name);

@@ -90,8 +90,8 @@ bool ReplaceFile(const std::string& path, std::string_view bytes) {
   return true;
 }
 
-ScriptedWriteFault::ScriptedWriteFault(std::size_t fail_at, std::function<void()> on_fault)
-    : fail_at(fail_at), on_fault(std::move(on_fault)) {
+ScriptedWriteFault::ScriptedWriteFault(std::size_t fail_at_byte, std::function<void()> fault)
+    : fail_at(fail_at_byte), on_fault(std::move(fault)) {
   g_fault = this;
 }
 

@@ -15,5 +15,5 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libepoxy-dev libpng-dev zlib1g-dev
   libjpeg-dev libx11-dev libgl1-mesa-dri libegl1)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core
-  xvfb xauth xdotool x11-utils jwm imagemagick clang libclang-rt-14-dev xscreensaver)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libfreetype-dev fonts-dejavu-core xvfb xauth xdotool
+  jwm clang libclang-rt-14-dev xscreensaver)

@@ -33,20 +33,20 @@ void MGE_MapHandler::DrawCell(const MGE_MapTile& cell, const Window& w, int colu
   const ImagePtr& image = MGE_TextureHandler::Get(kind->img);
   if (!image) return;
   const MGE_KitState& kit = KitState();
-  int width = TruncToInt(double(kind->widthintiles) * tiles_width);
-  int height = TruncToInt(double(kind->heightintiles) * tiles_height);
-  ImageSetHandle(image, float(width / 2), float(height / 2));
+  int drawn_w = TruncToInt(double(kind->widthintiles) * tiles_width);
+  int drawn_h = TruncToInt(double(kind->heightintiles) * tiles_height);
+  ImageSetHandle(image, float(drawn_w / 2), float(drawn_h / 2));
   // Positions are worked out in floats: far-off views must not overflow an int.
-  float px = float(width / 2) + float(w.ox) + kit.renderOffsetX +
+  float px = float(drawn_w / 2) + float(w.ox) + kit.renderOffsetX +
              float(std::int64_t(column) - w.c0) * tiles_width;
-  float py = float(height / 2) + float(w.oy) + kit.renderOffsetY +
+  float py = float(drawn_h / 2) + float(w.oy) + kit.renderOffsetY +
              float(std::int64_t(row) - w.r0) * tiles_height;
   float sx = float(kind->srcx), sy = float(kind->srcy);
-  MGE_GameSystem::DrawUV(image, px, py, sx, sy, float(width), float(height));
+  MGE_GameSystem::DrawUV(image, px, py, sx, sy, float(drawn_w), float(drawn_h));
   if (glow && cell.alpha > 1.0f) {
     SetBlend(LIGHTBLEND);
     SetAlpha(cell.alpha - 1.0f);
-    MGE_GameSystem::DrawUV(image, px, py, sx, sy, float(width), float(height));
+    MGE_GameSystem::DrawUV(image, px, py, sx, sy, float(drawn_w), float(drawn_h));
     SetBlend(ALPHABLEND);
   }
 }

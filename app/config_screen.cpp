@@ -18,10 +18,13 @@ enum ButtonId : int { kKnob = 0, kLogo = 1, kView = 2, kMore = 3, kExit = 4, kCh
 
 MGE_SpriteHandler& Sprites() { return *Kit->Sprite; }
 
+// Which button a sprite of this screen is, kept in its first free value.
+float& ButtonOf(MGE_Sprite& s) { return s.var1; }
+
 MGE_SpritePtr AddSprite(const char* name, float x, float y, int id, bool hooked) {
   MGE_SpritePtr s = Sprites().GetNewSpriteFromPack(
       name, x, y, 1, 1, hooked ? MGE_SpriteFunction(ConfigButtonHook) : MGE_SpriteFunction());
-  if (s) s->var1 = float(id);
+  if (s) ButtonOf(*s) = float(id);
   return s;
 }
 
@@ -48,7 +51,7 @@ void RunSaverNested() {
 }
 
 void Act(MGE_Sprite* s) {
-  switch (int(s->var1)) {
+  switch (int(ButtonOf(*s))) {
     case kLogo:
     case kMore:
       FlushAppInput();
@@ -97,11 +100,7 @@ void ConfigSetUp() {
     Notify("Could not create graphics screen. Please restart the program.", true);
     std::exit(0);
   }
-  MGE_KitState& kit = KitState();
-  kit.gameWidth = 700;
-  kit.gameHeight = 420;
-  kit.directXInUse = 1;
-  kit.directX9InUse = 0;
+  MGE_GameSystem::UseScreen(0, 0, 700, 420, kDriverD3D7);
   SetActiveWindowIcon();
   MGE_GameSystem::SleepMs(33);
   CentreWindowOnDesktop();

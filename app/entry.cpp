@@ -41,7 +41,7 @@ namespace {
 void Dispatch(const StartChoice& choice) {
   if (choice.mode == StartMode::Preview) {
     PreviewSetUp();
-    while (KeyHitCount(27) == 0) PreviewStep();
+    while (KeyHitCount(kKeyEscape) == 0) PreviewStep();
     PreviewEnd();
   }
   if (choice.mode == StartMode::Configuration) return ConfigSetUp();

@@ -1,7 +1,5 @@
 #include "app/hack_mode.hpp"
 
-#include <SDL.h>
-
 #include <unistd.h>
 
 #include <csignal>
@@ -21,6 +19,7 @@
 #include "platform/graphics.hpp"
 #include "platform/host.hpp"
 #include "platform/input.hpp"
+#include "platform/system.hpp"
 
 namespace {
 
@@ -33,7 +32,7 @@ void OnStopSignal(int) { _exit(0); }
 void InstallStopSignals() {
   // Our own handler instead of SDL's, which would turn the signal into a close request that is
   // seen only between frames.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  LeaveStopSignalsToProgram();
   struct sigaction action {};
   action.sa_handler = OnStopSignal;
   sigemptyset(&action.sa_mask);
@@ -53,11 +52,7 @@ void FitToWindow() {
   int width = GraphicsWidth(), height = GraphicsHeight();
   int vw, vh, stretch;
   HackVirtualScreen(width, height, vw, vh, stretch);
-  MGE_KitState& kit = KitState();
-  kit.screenWidth = width;
-  kit.screenHeight = height;
-  kit.gameWidth = float(vw);
-  kit.gameHeight = float(vh);
+  MGE_GameSystem::UseScreen(width, height, float(vw), float(vh), kDriverD3D7);
   SetDrawOrigin(0, 0);
   if (stretch) ProjectionMatrix::SetScale(vw, vh);
   else ProjectionMatrix::SetLetterbox(vw, vh);

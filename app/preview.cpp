@@ -27,7 +27,7 @@ void PreviewSetUp() {
   RunMode = kRunPreview;
   SetDrawDriver(kDriverD3D7);
   if (!GraphicsOpen(kWidth, kHeight, 0, 60, kGraphicsHidden)) PreviewEnd();
-  SDL_Window* window = FindWindowByTitle(AppTitle());
+  WindowHandle window = FindWindowByTitle(AppTitle());
   // Without a usable host the window stays on the desktop: bare, at its top-left corner.
   RemoveWindowFrame(window);
   EmbedWindowInHost(window, HostHandle());

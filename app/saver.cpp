@@ -52,6 +52,10 @@ void Rise(MGE_Sprite* b, float yspeed, float ythrust) {
                                  0, 0, 0, r.left, r.top, r.right, r.bottom, 0);
 }
 
+// What the bubble hook keeps in a bubble's free values.
+float& BurstHeight(MGE_Sprite& s) { return s.var1; }  // it bursts once above it (kBurstNever)
+float& GrowthRate(MGE_Sprite& s) { return s.var2; }   // scale gained per millisecond (specks)
+
 void Dress(MGE_Sprite* b) {
   b->blend = Scene.bubble_blend;
   b->rot = Scene.bubble_rotation;
@@ -62,8 +66,8 @@ void CreateOrdinaryBubble() {
   if (MGE_GameSystem::GetChance(3)) {
     MGE_SpritePtr speck = NewBubble(float(x), Scene.vh + 200, kSpeckLayer);
     if (!speck) return;
-    speck->var2 = 0.0005f;
-    speck->var1 = kBurstNever;
+    GrowthRate(*speck) = 0.0005f;
+    BurstHeight(*speck) = kBurstNever;
     Rise(speck.get(), Rnd2(-0.025, -0.07), -0.00001f);
     speck->scale = 0.05f;
     speck->SetEngineHook(BubbleHook);
@@ -73,8 +77,8 @@ void CreateOrdinaryBubble() {
   MGE_SpritePtr bubble = NewBubble(float(x), Scene.vh + 200, kBubbleLayer);
   if (!bubble) return;
   BubbleWobble(bubble.get());
-  bubble->var1 = kBurstNever;
-  if (MGE_GameSystem::GetChance(10)) bubble->var1 = float(Rand(80, 300));
+  BurstHeight(*bubble) = kBurstNever;
+  if (MGE_GameSystem::GetChance(10)) BurstHeight(*bubble) = float(Rand(80, 300));
   Rise(bubble.get(), Rnd2(-0.025, -0.07), 0);
   bubble->scale = Rnd2(0.25, 1);
   if (MGE_GameSystem::GetChance(20)) Rise(bubble.get(), Rnd2(-0.05, -0.3), 0);
@@ -87,7 +91,7 @@ void FinishStreamBubble(MGE_Sprite* b, float scale, float fade) {
   b->scale = scale;
   BubbleWobble(b);
   b->SetEngineHook(BubbleHook);
-  b->var1 = kBurstNever;
+  BurstHeight(*b) = kBurstNever;
   Sprites().AutoSpriteAlphaFadeOff(b, fade);
   Dress(b);
 }
@@ -288,8 +292,8 @@ void SaverStep() {
   SaverDraw();
   TSmoothFrameRate::Update();
   RunStatsFrame();
-  if (KeyHitCount(27)) RunMode = kRunFinished;
-  if (KeyHitCount(32)) RunMode = kRunFinished;
+  if (KeyHitCount(kKeyEscape)) RunMode = kRunFinished;
+  if (KeyHitCount(kKeySpace)) RunMode = kRunFinished;
   if (AppTerminateQuery()) RunMode = kRunFinished;
 }
 
@@ -313,7 +317,7 @@ void SaverLogic() {
 
 int BubbleHook(MGE_Sprite* s) {
   s->x += std::cos(Scene.sway_phase * float(M_PI) / 180.0f) * 0.2f;
-  if (s->y < s->var1) {
+  if (s->y < BurstHeight(*s)) {
     int fragments = Rand(3, 12);
     for (int i = 0; i < fragments; ++i) {
       MGE_SpritePtr f = NewBubble(s->x, s->y, kBubbleLayer);
@@ -328,7 +332,7 @@ int BubbleHook(MGE_Sprite* s) {
     Sprites().AutoSpriteAlphaFadeOff(s, 0.002f);
     s->SetEngineHookOff();
   }
-  s->scale += s->var2 * FrameDelta;
+  s->scale += GrowthRate(*s) * FrameDelta;
   if (s->scale > 3) {
     Sprites().AutoSpriteAlphaFadeOff(s, 0.002f);
     s->SetEngineHookOff();
@@ -344,7 +348,7 @@ void BubbleWobble(MGE_Sprite* b) {
 
 void SaverDraw() {
   SaverDrawFrame();
-  if (KeyHitCount(83)) MGE_GameSystem::SaveScreenShot(1);
+  if (KeyHitCount(kKeyS)) MGE_GameSystem::SaveScreenShot(1);
   Flip(1);
 }
 
@@ -375,14 +379,14 @@ void SelectBubbleSet(int n) {
   Scene.back_layer = ImageLoad(back, FILTEREDIMAGE | MIPMAPPEDIMAGE);
   Scene.bubble_name = number;
   MGE_Pack::GetImageDef(Scene.bubble_name, PackLookup);
-  Scene.bubble_blend = 3;
+  Scene.bubble_blend = ALPHABLEND;
   Scene.bubble_rotation = 0;
   for (int layer : {kSpeckLayer, kBubbleLayer}) {
     MGE_SpriteListPtr list = Sprites().GetSpriteList(layer);
     if (!list) continue;
     list->ForEach([](MGE_Sprite& s) {
       s.SetTexture(1, PackLookup.srcx, PackLookup.srcy, PackLookup.width, PackLookup.height);
-      s.blend = 3;
+      s.blend = ALPHABLEND;
       s.rot = 0;
     });
   }

@@ -94,6 +94,30 @@ int MGE_GameSystem::GetGameHeight() { return GameHeight(); }
 int MGE_GameSystem::GetScreenWidth() { return KitState().screenWidth; }
 int MGE_GameSystem::GetScreenHeight() { return KitState().screenHeight; }
 
+namespace {
+void UseDriver(MGE_KitState& kit, int driver) {
+  kit.directXInUse = 1;
+  kit.directX9InUse = 0;
+  if (driver == kDriverD3D7 || driver == kDriverD3D9 || driver == kDriverOpenGL)
+    SetDrawDriver(driver);
+  if (driver == kDriverD3D9) kit.directX9InUse = 1;
+  if (driver == kDriverOpenGL) kit.directXInUse = 0;
+}
+}  // namespace
+
+int MGE_GameSystem::UseScreen(int screenWidth, int screenHeight, float gameWidth,
+                              float gameHeight, int driver) {
+  MGE_KitState& kit = KitState();
+  if (screenWidth > 0 && screenHeight > 0) {
+    kit.screenWidth = screenWidth;
+    kit.screenHeight = screenHeight;
+  }
+  kit.gameWidth = gameWidth;
+  kit.gameHeight = gameHeight;
+  UseDriver(kit, driver);
+  return 1;
+}
+
 int MGE_GameSystem::Grafix(float gameWidth, float gameHeight, int screenWidth, int screenHeight,
                            int depth, int driver, int hertz, int projectionMode, int stretch,
                            int windowSetup) {
@@ -104,12 +128,7 @@ int MGE_GameSystem::Grafix(float gameWidth, float gameHeight, int screenWidth, i
   kit.gameWidth = gameWidth;
   kit.gameHeight = gameHeight;
   kit.projectionMode = projectionMode;
-  kit.directXInUse = 1;
-  kit.directX9InUse = 0;
-  if (driver == kDriverD3D7 || driver == kDriverD3D9 || driver == kDriverOpenGL)
-    SetDrawDriver(driver);
-  if (driver == kDriverD3D9) kit.directX9InUse = 1;
-  if (driver == kDriverOpenGL) kit.directXInUse = 0;
+  UseDriver(kit, driver);
 
   if (!GraphicsOpen(screenWidth, screenHeight, depth, hertz, 0)) return 0;
   // The minimise box needs nothing here: the system's windows have one.

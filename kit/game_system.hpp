@@ -91,6 +91,10 @@ class MGE_GameSystem {
   static int Grafix(float gameWidth, float gameHeight, int screenWidth, int screenHeight,
                     int depth, int driver, int hertz, int projectionMode, int stretch,
                     int windowSetup);
+  // A screen the program opened or resized itself: the kit takes its size in pixels (none given:
+  // the kit's stays), the game area drawn on it and the drawing driver, as Grafix would.
+  static int UseScreen(int screenWidth, int screenHeight, float gameWidth, float gameHeight,
+                       int driver);
   static int GetScreenWidth();
   static int GetScreenHeight();
   static int GetGameWidth();

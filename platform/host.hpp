@@ -35,7 +35,9 @@ struct WindowRect {
 };
 
 // Our own window with exactly this title; none when there is no such window.
-SDL_Window* FindWindowByTitle(const std::string& title);
+// One of our windows as the host calls name it; opaque outside this layer.
+using WindowHandle = SDL_Window*;
+WindowHandle FindWindowByTitle(const std::string& title);
 // The window with the keyboard, else the graphics window; none when neither exists.
 SDL_Window* ActiveWindow();
 // Keeps the window above all others (or stops doing so). 1 on success.

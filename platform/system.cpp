@@ -125,3 +125,5 @@ int OpenURL(const std::string& url) {
 
 void Poll() { PollEvents(); }
 void Wait() { WaitEvent(); }
+
+void LeaveStopSignalsToProgram() { SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); }

@@ -11,5 +11,8 @@ void Notify(const std::string& text, bool serious = false);
 int Confirm(const std::string& text, bool serious = false);
 // Hands a web address or file to the desktop's default handler; 1 when it was started.
 int OpenURL(const std::string& url);
+// The program handles SIGINT and SIGTERM itself: the window layer installs no handlers of its
+// own for them (call before graphics open).
+void LeaveStopSignalsToProgram();
 void Poll();  // pump window events without blocking
 void Wait();  // block until a window event arrives

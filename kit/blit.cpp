@@ -28,13 +28,13 @@ void SetBlitState(int red, int green, int blue, int blend, float rotation, float
 
 }  // namespace
 
-int MGE_GameSystem::DrawUV(const ImagePtr& image, float x, float y, float sx, float sy, float sw,
+int MGE_GameHelpers::DrawUV(const ImagePtr& image, float x, float y, float sx, float sy, float sw,
                            float sh) {
   if (image) DrawPart(*image, x, y, -image->handle_x, -image->handle_y, sx, sy, sw, sh);
   return 0;
 }
 
-int MGE_GameSystem::DrawUVR(const ImagePtr& image, float x, float y, float sx, float sy, float sw,
+int MGE_GameHelpers::DrawUVR(const ImagePtr& image, float x, float y, float sx, float sy, float sw,
                             float sh) {
   if (image) DrawPart(*image, x, y, 0.0f, 0.0f, sx, sy, sw, sh);
   return 0;

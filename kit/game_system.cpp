@@ -87,8 +87,8 @@ int MGE_GameSystem::Finish() {
   return 0;
 }
 
-int MGE_GameSystem::GameWidth() { return TruncToInt(KitState().gameWidth); }
-int MGE_GameSystem::GameHeight() { return TruncToInt(KitState().gameHeight); }
+int MGE_GameHelpers::GameWidth() { return TruncToInt(KitState().gameWidth); }
+int MGE_GameHelpers::GameHeight() { return TruncToInt(KitState().gameHeight); }
 int MGE_GameSystem::GetGameWidth() { return GameWidth(); }
 int MGE_GameSystem::GetGameHeight() { return GameHeight(); }
 int MGE_GameSystem::GetScreenWidth() { return KitState().screenWidth; }

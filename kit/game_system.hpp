@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "kit/bmfont_handler.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/mouse.hpp"
 #include "kit/pack.hpp"
@@ -17,12 +18,9 @@
 #include "kit/texture_handler.hpp"
 #include "platform/image.hpp"
 
-struct MGE_XY {
-  float x = 0.0f;
-  float y = 0.0f;
-};
-
-class MGE_GameSystem {
+// The game system: its handlers, the screen, frame timing; its stateless helpers come from
+// MGE_GameHelpers, which the kit's own parts use without this header.
+class MGE_GameSystem : public MGE_GameHelpers {
  public:
   std::unique_ptr<MGE_Pack> Pack;
   std::unique_ptr<MGE_SpriteHandler> Sprite;
@@ -43,24 +41,6 @@ class MGE_GameSystem {
   int Start();
   int Finish();
   static int SetSpriteEventFunction(MGE_SpriteEventFunction f);
-  static int GameWidth();
-  static int GameHeight();
-
-  // Geometry and chance. Angles are degrees, 0 along +x, 90 down the screen.
-  static int GetDistance(float x1, float y1, float x2, float y2);
-  static MGE_XY GetDirection(float angle, float speed);
-  static float GetDirectionX(float angle, float speed);
-  static float GetDirectionY(float angle, float speed);
-  static float GetAngle(float x1, float y1, float x2, float y2);  // [0, 360)
-  static float RotateDirToDir(float current, float target);      // signed shortest turn
-  static int IsPointInRect(float px, float py, float rx, float ry, float w, float h);
-  static int GetCollideCircleToCircle(float x1, float y1, float r1, float x2, float y2, float r2);
-  static int GetCollideBoxToBox(float x1, float y1, float w1, float h1, float x2, float y2,
-                                float w2, float h2);
-  static int GetCollideBoxToCircle(float bx, float by, float bw, float bh, float cx, float cy,
-                                   float r);
-  static int GetRndSign();
-  static int VarAddPong(float& value, float& speed, float minimum, float maximum, int useDelta);
 
   // Blitting rectangles of texture slots. The handle each sets stays in the slot's image.
   static int Blit(int slot, int sx, int sy, int sw, int sh, float x, float y, float alpha,
@@ -71,17 +51,7 @@ class MGE_GameSystem {
                    float scaleY);
   static int BlitB(int slot, int sx, int sy, int sw, int sh, float x, float y, float alpha,
                    float scale, float rotation, int blend);
-  // The texel rectangle (sx, sy, sw, sh) of the image's first frame around (x, y): pivoting on
-  // the image's handle (DrawUV) or on its top-left corner (DrawUVR). The drawing origin is not
-  // added.
-  static int DrawUV(const ImagePtr& image, float x, float y, float sx, float sy, float sw,
-                    float sh);
-  static int DrawUVR(const ImagePtr& image, float x, float y, float sx, float sy, float sw,
-                     float sh);
-
   static int DoAppSuspended();
-  static int GetChance(int percent);
-  static float GetPercent(float value, float total, float scale);
   static int ClearKey(int key);
   static int ResetRenderStates();
   static int DimScreen(float alpha);

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/kit_state.hpp"
-#include "kit/sprites/collide_box.hpp"
+#include "kit/sprites/picking.hpp"
 #include "kit/sprites/sprite_anims.hpp"
 #include "kit/sprites/sprite_tables.hpp"
 #include "kit/texture_handler.hpp"
@@ -25,27 +25,13 @@ void ShowFrame(MGE_PointerState& p, int k) {
 
 MGE_PointerState& Pointer() { return KitState().pointer; }
 
-// Whether the pointer lies strictly inside a sprite's collision box; sprites with collision off
-// are never under it.
-bool PointerIn(const MGE_Sprite& s, MGE_CollideBox (*box)(const MGE_Sprite&), float mx,
-               float my) {
-  if (s.collision_enabled != 1) return false;
-  MGE_CollideBox b = box(s);
-  return MGE_GameSystem::IsPointInRect(mx, my, b.left, b.top, b.width, b.height) == 1;
-}
-
 // Stores the first sprite of the layer under the pointer in over: 1; 0 (over unchanged) when
-// there is none. Nothing is called during the scan, so a plain read of the list is safe.
-int FindUnderPointer(MGE_SpritePtr& over, int layer, MGE_CollideBox (*box)(const MGE_Sprite&)) {
-  const MGE_SpriteListPtr& list = SpriteLayer(layer);
-  if (!list) return 0;
-  float mx = MGE_MouseType::X(), my = MGE_MouseType::Y();
-  for (auto* node = list->First().get(); node; node = node->next.get())
-    if (node->value && PointerIn(*node->value, box, mx, my)) {
-      over = node->value;
-      return 1;
-    }
-  return 0;
+// there is none.
+int FindUnderPointer(MGE_SpritePtr& over, int layer, bool scaled) {
+  MGE_SpritePtr found = FirstSpriteAt(layer, MGE_MouseType::X(), MGE_MouseType::Y(), scaled);
+  if (!found) return 0;
+  over = std::move(found);
+  return 1;
 }
 
 }  // namespace
@@ -133,7 +119,7 @@ int MGE_MouseType::Render() {
   SetBlend(ALPHABLEND);
   ImageSetHandle(image, float(p.width / 2), float(p.height / 2));
   const MGE_KitState& kit = KitState();
-  MGE_GameSystem::DrawUV(image, X() + kit.renderOffsetX + p.hotX, Y() + kit.renderOffsetY + p.hotY,
+  MGE_GameHelpers::DrawUV(image, X() + kit.renderOffsetX + p.hotX, Y() + kit.renderOffsetY + p.hotY,
                          float(p.srcX), float(p.srcY), float(p.width), float(p.height));
   return 0;
 }
@@ -144,17 +130,17 @@ int MGE_MouseType::IsInBox(float x, float y, float w, float h) {
 }
 
 int MGE_MouseType::IsOverSprite(int layer) {
-  return FindUnderPointer(SpriteOver, layer, ScaledCollideBox);
+  return FindUnderPointer(SpriteOver, layer, true);
 }
 
 int MGE_MouseType::IsOverThisSprite(const MGE_Sprite* sprite) {
-  return sprite && PointerIn(*sprite, ScaledCollideBox, X(), Y()) ? 1 : 0;
+  return sprite && SpriteHoldsPoint(*sprite, X(), Y(), true) ? 1 : 0;
 }
 
 int MGE_MouseType::IsOverSpriteNs(int layer) {
-  return FindUnderPointer(SpriteOver, layer, UnscaledCollideBox);
+  return FindUnderPointer(SpriteOver, layer, false);
 }
 
 int MGE_MouseType::IsOverThisSpriteNs(const MGE_Sprite* sprite) {
-  return sprite && PointerIn(*sprite, UnscaledCollideBox, X(), Y()) ? 1 : 0;
+  return sprite && SpriteHoldsPoint(*sprite, X(), Y(), false) ? 1 : 0;
 }

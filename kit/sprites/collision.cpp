@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/sprites/sprite_handler.hpp"
 #include "kit/sprites/sprite_tables.hpp"
 
@@ -43,7 +43,7 @@ CollideShape UnscaledCollideShape(const MGE_Sprite& s) {
 namespace {
 
 bool BoxTouchesCircle(const MGE_CollideBox& b, const CollideShape& c) {
-  return MGE_GameSystem::GetCollideBoxToCircle(b.left, b.top, b.width, b.height, c.cx, c.cy,
+  return MGE_GameHelpers::GetCollideBoxToCircle(b.left, b.top, b.width, b.height, c.cx, c.cy,
                                                c.r) == 1;
 }
 
@@ -52,13 +52,13 @@ bool BoxTouchesCircle(const MGE_CollideBox& b, const CollideShape& c) {
 bool ShapesTouch(const CollideShape& a, const CollideShape& b) {
   if (b.type == kCollideBox) {
     if (a.type == kCollideBox)
-      return MGE_GameSystem::GetCollideBoxToBox(a.box.left, a.box.top, a.box.width, a.box.height,
+      return MGE_GameHelpers::GetCollideBoxToBox(a.box.left, a.box.top, a.box.width, a.box.height,
                                                 b.box.left, b.box.top, b.box.width,
                                                 b.box.height) == 1;
     if (a.type == kCollideCircle) return BoxTouchesCircle(b.box, a);
   } else if (b.type == kCollideCircle) {
     if (a.type == kCollideCircle)
-      return MGE_GameSystem::GetCollideCircleToCircle(a.cx, a.cy, a.r, b.cx, b.cy, b.r) == 1;
+      return MGE_GameHelpers::GetCollideCircleToCircle(a.cx, a.cy, a.r, b.cx, b.cy, b.r) == 1;
     if (a.type == kCollideBox) return BoxTouchesCircle(a.box, b);
   }
   return false;

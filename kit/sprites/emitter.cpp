@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/kit_state.hpp"
 #include "platform/random.hpp"
 
@@ -41,8 +41,8 @@ void Place(const MGE_Emitter& e, const Owner& s, MGE_EmitterSprite& p) {
       break;
     default: {
       // The offset turns with the sprite: at rotation 0, x runs up the screen and y to the left.
-      MGE_XY along = MGE_GameSystem::GetDirection(Mod360(s.rot - 90.0f), (e.x + rx) * s.scale);
-      MGE_XY across = MGE_GameSystem::GetDirection(Mod360(s.rot + 180.0f), (e.y + ry) * s.scale);
+      MGE_XY along = MGE_GameHelpers::GetDirection(Mod360(s.rot - 90.0f), (e.x + rx) * s.scale);
+      MGE_XY across = MGE_GameHelpers::GetDirection(Mod360(s.rot + 180.0f), (e.y + ry) * s.scale);
       p.x = s.x + along.x + across.x;
       p.y = s.y + along.y + across.y;
       break;
@@ -78,11 +78,11 @@ void Launch(const MGE_Emitter& e, const Owner& s, MGE_EmitterSprite& p) {
   float v = float(Rnd(e.velocitymin, e.velocitymax));
   MGE_XY velocity;
   switch (e.style) {
-    case 0: velocity = MGE_GameSystem::GetDirection(e.velocityangle, v); break;
-    case 1: velocity = MGE_GameSystem::GetDirection(float(Rand(1, 359)), v); break;
-    case 2: velocity = MGE_GameSystem::GetDirection(p.rot, v); break;
+    case 0: velocity = MGE_GameHelpers::GetDirection(e.velocityangle, v); break;
+    case 1: velocity = MGE_GameHelpers::GetDirection(float(Rand(1, 359)), v); break;
+    case 2: velocity = MGE_GameHelpers::GetDirection(p.rot, v); break;
     case 3: {
-      MGE_XY heading = MGE_GameSystem::GetDirection(s.rot, v);
+      MGE_XY heading = MGE_GameHelpers::GetDirection(s.rot, v);
       velocity = {-heading.x, -heading.y};
       break;
     }

@@ -1,6 +1,6 @@
 #include "kit/sprites/emitter_particle.hpp"
 
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/texture_handler.hpp"
 #include "kit/truncate.hpp"
 #include "platform/graphics.hpp"
@@ -12,7 +12,7 @@ void StartSpin(Particle& p, float spin, SpinRule rule) {
   p.rot = rule == SpinRule::kRandomStart ? float(Rand(1, 359)) : 0.0f;
   switch (rule) {
     case SpinRule::kRandomStart:
-    case SpinRule::kRandomSign: p.rotatingdir = spin * float(MGE_GameSystem::GetRndSign()); break;
+    case SpinRule::kRandomSign: p.rotatingdir = spin * float(MGE_GameHelpers::GetRndSign()); break;
     case SpinRule::kAsGiven: p.rotatingdir = spin; break;
     case SpinRule::kNone: p.rotatingdir = 0.0f; break;
   }
@@ -29,7 +29,7 @@ void DrawParticle(const Particle& p, float px, float py) {
   const ImagePtr& image = MGE_TextureHandler::Get(p.img);
   if (!image) return;
   ImageSetHandle(image, p.width / 2.0f, p.height / 2.0f);
-  MGE_GameSystem::DrawUV(image, px, py, p.srcx, p.srcy, p.width, p.height);
+  MGE_GameHelpers::DrawUV(image, px, py, p.srcx, p.srcy, p.width, p.height);
 }
 
 }  // namespace detail

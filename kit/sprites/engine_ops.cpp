@@ -1,6 +1,6 @@
 // The operations that select a movement engine and fill in its fields. Fields an operation
 // does not name keep their values.
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/sprites/engines.hpp"
 #include "kit/sprites/sprite_handler.hpp"
 #include "platform/random.hpp"
@@ -28,13 +28,13 @@ void SetFlight(MGE_Sprite& s, float xspeed, float yspeed, float xthrust, float y
 
 void SetShot(MGE_Sprite& s, float angle, float speed, float xthrust, float ythrust, float left,
              float top, float right, float bottom, int flags) {
-  MGE_XY v = MGE_GameSystem::GetDirection(angle, speed);
+  MGE_XY v = MGE_GameHelpers::GetDirection(angle, speed);
   SetFlight(s, v.x, v.y, xthrust, ythrust, left, top, right, bottom, flags);
 }
 
 void SetHoming(MGE_Sprite& s, float angle, float speed, float turnrate, float accelerate,
                float initialmovelength) {
-  MGE_XY v = MGE_GameSystem::GetDirection(angle, speed);
+  MGE_XY v = MGE_GameHelpers::GetDirection(angle, speed);
   s.xspeed = v.x;
   s.yspeed = v.y;
   s.homing_angle = angle;
@@ -117,7 +117,7 @@ float MGE_SpriteHandler::AutoSpriteShootSprite(MGE_Sprite* s, const MGE_Sprite* 
                                                float speed, float spread, float left, float top,
                                                float right, float bottom, int flags) {
   if (!s || !target) return 0.0f;
-  float a = MGE_GameSystem::GetAngle(s->x, s->y, target->x, target->y) +
+  float a = MGE_GameHelpers::GetAngle(s->x, s->y, target->x, target->y) +
             float(Rnd(-spread, spread));
   if (a < 0.0f) a += 360.0f;
   if (a > 360.0f) a -= 360.0f;

@@ -1,7 +1,7 @@
 // Choosing the engine for the step, and the rules several engines share.
 #include "kit/sprites/engines.hpp"
 
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/mouse.hpp"
 #include "kit/sprites/gui.hpp"
@@ -20,7 +20,7 @@ void LoseTarget(MGE_Sprite& s) {
 
 bool StepTowards(MGE_Sprite& s, float dx, float dy, float& speed, float thrust) {
   float d = FrameDelta;
-  MGE_XY v = MGE_GameSystem::GetDirection(MGE_GameSystem::GetAngle(s.x, s.y, dx, dy), speed);
+  MGE_XY v = MGE_GameHelpers::GetDirection(MGE_GameHelpers::GetAngle(s.x, s.y, dx, dy), speed);
   s.x += v.x * d;
   s.y += v.y * d;
   speed += thrust * d;

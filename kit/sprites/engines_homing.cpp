@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/sprites/engines.hpp"
 #include "kit/sprites/sprite_steps.hpp"
@@ -17,7 +17,7 @@ using namespace detail;
 void SteerAndFly(MGE_Sprite& s, float tx, float ty) {
   float d = FrameDelta;
   float bearing = float(std::atan2(double(ty) - s.y, double(tx) - s.x) * (180.0 / M_PI));
-  float turn = MGE_GameSystem::RotateDirToDir(s.homing_angle, bearing);
+  float turn = MGE_GameHelpers::RotateDirToDir(s.homing_angle, bearing);
   if (turn < 0.0f) s.homing_angle -= s.homing_turnrate * d;
   else if (turn > 0.0f) s.homing_angle += s.homing_turnrate * d;
   s.homing_angle = std::fmod(s.homing_angle, 360.0f);
@@ -54,7 +54,7 @@ void HomeOnSprite(MGE_Sprite& s) {
 void HomeOnPoint(MGE_Sprite& s) {
   if (Launch(s)) return;
   SteerAndFly(s, s.homing_destx, s.homing_desty);
-  if (float(MGE_GameSystem::GetDistance(s.x, s.y, s.homing_destx, s.homing_desty)) <
+  if (float(MGE_GameHelpers::GetDistance(s.x, s.y, s.homing_destx, s.homing_desty)) <
       s.homing_distance) {
     s.x = s.homing_destx;
     s.y = s.homing_desty;

@@ -1,6 +1,6 @@
 // Path engines: chains of cubic curve segments and of straight waypoint segments from the
 // handler's tables.
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/sprites/engines.hpp"
 #include "kit/sprites/sprite_handler.hpp"
@@ -26,8 +26,8 @@ bool SetUpSplineSegment(MGE_Sprite& s, int k) {
     seg.bend2x = -seg.bend2x;
     seg.stopx = -seg.stopx;
   }
-  float right = float(MGE_GameSystem::GameWidth()) - 1.0f;
-  float bottom = float(MGE_GameSystem::GameHeight()) - 1.0f;
+  float right = float(MGE_GameHelpers::GameWidth()) - 1.0f;
+  float bottom = float(MGE_GameHelpers::GameHeight()) - 1.0f;
   auto px = [&](float v) { return (s.spline_mirror != 0 ? right - v : v) + s.spline_xoffset; };
   auto py = [&](float v) { return (s.spline_flip != 0 ? bottom - v : v) + s.spline_yoffset; };
   s.spline_startx = px(seg.startx);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/sprites/sprite_tables.hpp"
 #include "kit/texture_handler.hpp"
 #include "kit/truncate.hpp"
@@ -30,9 +30,9 @@ void Launch(const MGE_ExplosionType& t, const Call& c, MGE_ExplosionSprite& p) {
   MGE_XY v{c.speed * t.xdir, c.speed * t.ydir};
   if (t.style == 2) {
     float angle = float(Rand(1, 359));
-    v = MGE_GameSystem::GetDirection(angle, c.speed * float(Rnd(t.velocitymin, t.velocitymax)));
+    v = MGE_GameHelpers::GetDirection(angle, c.speed * float(Rnd(t.velocitymin, t.velocitymax)));
   } else if (t.style == 3) {
-    v = MGE_GameSystem::GetDirection(p.rot, c.speed * float(Rnd(t.velocitymin, t.velocitymax)));
+    v = MGE_GameHelpers::GetDirection(p.rot, c.speed * float(Rnd(t.velocitymin, t.velocitymax)));
   } else if (t.style == 4) {
     int w = TruncToInt(p.width), h = TruncToInt(p.height);
     p.x += c.size * float(Rand(-w, w));

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/truncate.hpp"
 

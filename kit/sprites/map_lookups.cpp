@@ -1,6 +1,6 @@
 // Which tile lies under a map point, a sprite, a screen point or the pointer, and where cells
 // lie in map pixels.
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/mouse.hpp"
 #include "kit/sprites/map_handler.hpp"

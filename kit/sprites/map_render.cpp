@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/sprites/map_handler.hpp"
 #include "kit/sprites/sprite.hpp"
@@ -42,11 +42,11 @@ void MGE_MapHandler::DrawCell(const MGE_MapTile& cell, const Window& w, int colu
   float py = float(drawn_h / 2) + float(w.oy) + kit.renderOffsetY +
              float(std::int64_t(row) - w.r0) * tiles_height;
   float sx = float(kind->srcx), sy = float(kind->srcy);
-  MGE_GameSystem::DrawUV(image, px, py, sx, sy, float(drawn_w), float(drawn_h));
+  MGE_GameHelpers::DrawUV(image, px, py, sx, sy, float(drawn_w), float(drawn_h));
   if (glow && cell.alpha > 1.0f) {
     SetBlend(LIGHTBLEND);
     SetAlpha(cell.alpha - 1.0f);
-    MGE_GameSystem::DrawUV(image, px, py, sx, sy, float(drawn_w), float(drawn_h));
+    MGE_GameHelpers::DrawUV(image, px, py, sx, sy, float(drawn_w), float(drawn_h));
     SetBlend(ALPHABLEND);
   }
 }

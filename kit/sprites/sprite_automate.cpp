@@ -2,7 +2,7 @@
 // function, and its end.
 #include <utility>
 
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/sprites/sprite.hpp"
 #include "kit/sprites/sprite_steps.hpp"
@@ -52,15 +52,15 @@ void RunFacing(MGE_Sprite& s) {
   switch (s.facing) {
     case 1:
       if (s.spritetoface)
-        s.rot = MGE_GameSystem::GetAngle(s.x, s.y, s.spritetoface->x, s.spritetoface->y);
+        s.rot = MGE_GameHelpers::GetAngle(s.x, s.y, s.spritetoface->x, s.spritetoface->y);
       break;
     case 2:
-      s.rot = MGE_GameSystem::GetAngle(s.x, s.y, s.facex, s.facey);
+      s.rot = MGE_GameHelpers::GetAngle(s.x, s.y, s.facex, s.facey);
       break;
     case 3:
-      if (float(MGE_GameSystem::GetDistance(s.oldx, s.oldy, s.x, s.y)) >
+      if (float(MGE_GameHelpers::GetDistance(s.oldx, s.oldy, s.x, s.y)) >
           float(s.facing_update_interval)) {
-        s.rot = MGE_GameSystem::GetAngle(s.oldx, s.oldy, s.x, s.y);
+        s.rot = MGE_GameHelpers::GetAngle(s.oldx, s.oldy, s.x, s.y);
         s.oldx = s.x;
         s.oldy = s.y;
       }

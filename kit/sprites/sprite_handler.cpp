@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/sprites/sprite_tables.hpp"
 #include "kit/truncate.hpp"
 #include "platform/random.hpp"
@@ -123,7 +123,7 @@ int MGE_SpriteHandler::SetXY(MGE_Sprite* sprite, float x, float y) {
 
 int MGE_SpriteHandler::SetXYOffScreen(MGE_Sprite* sprite) {
   if (!sprite) return 0;
-  float w = float(MGE_GameSystem::GameWidth()), h = float(MGE_GameSystem::GameHeight());
+  float w = float(MGE_GameHelpers::GameWidth()), h = float(MGE_GameHelpers::GameHeight());
   switch (Rand(1, 4)) {
     case 1:
       sprite->x = float(Rnd(0.0, w - 1.0f));
@@ -147,7 +147,7 @@ int MGE_SpriteHandler::SetXYOffScreen(MGE_Sprite* sprite) {
 
 int MGE_SpriteHandler::SetXYRandScreen(MGE_Sprite* sprite) {
   if (!sprite) return 0;
-  float w = float(MGE_GameSystem::GameWidth()), h = float(MGE_GameSystem::GameHeight());
+  float w = float(MGE_GameHelpers::GameWidth()), h = float(MGE_GameHelpers::GameHeight());
   sprite->x = float(Rand(TruncToInt(sprite->width / 2.0f), TruncToInt(w - sprite->width / 2.0f)));
   sprite->y =
       float(Rand(TruncToInt(sprite->height / 2.0f), TruncToInt(h - sprite->height / 2.0f)));

@@ -2,7 +2,7 @@
 // above 1 adds a second, additive pass.
 #include <cmath>
 
-#include "kit/game_system.hpp"
+#include "kit/game_helpers.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/sprites/sprite.hpp"
 #include "kit/sprites/sprite_steps.hpp"
@@ -27,7 +27,7 @@ int RotationIndex(float rot) {
 void DrawPass(const MGE_Sprite& s, const ImagePtr& image, float px, float py) {
   if (!image) return;
   ImageSetHandle(image, s.width / 2.0f, s.height / 2.0f);
-  MGE_GameSystem::DrawUV(image, px, py, s.srcx, s.srcy, s.width, s.height);
+  MGE_GameHelpers::DrawUV(image, px, py, s.srcx, s.srcy, s.width, s.height);
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ int MGE_Sprite::Render() {
     SetBlend(ALPHABLEND);
     SetTransform(angle, sx, sy);
     SetAlpha(alpha * shadowAlphaFactor);
-    MGE_XY offset = MGE_GameSystem::GetDirection(shadowAngle, shadow_depth * scale);
+    MGE_XY offset = MGE_GameHelpers::GetDirection(shadowAngle, shadow_depth * scale);
     DrawPass(*this, image, px + offset.x, py + offset.y);
   }
   if (outlinealpha != 0.0f) {

@@ -7,7 +7,7 @@
 
 #include "framework/globals.hpp"
 #include "framework/text_lines.hpp"
-#include "platform/files.hpp"
+#include "platform/replace_file.hpp"
 #include "platform/graphics.hpp"
 #include "platform/input.hpp"
 #include "platform/system.hpp"
@@ -37,8 +37,7 @@ bool WriteErrorLog(const std::string& folder, const std::string& message, long l
   std::tm local{};
   if (!localtime_r(&when, &local)) return false;
   std::string text = DateLine(local) + "\r\n" + TimeLine(local) + "\r\n" + message + "\r\n";
-  return WriteFileAtomically(folder + "ErrorLog.txt",
-                             reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  return ReplaceFile(folder + "ErrorLog.txt", text);
 }
 
 void ReportError(const std::string& message, int endProgram) {

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "ini/named_list.hpp"
-#include "ini/replace_file.hpp"
+#include "platform/replace_file.hpp"
 
 TINIFile::TINIFile(std::string filename) : Filename(std::move(filename)) {}
 

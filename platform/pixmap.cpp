@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/codecs.hpp"
-#include "platform/files.hpp"
+#include "platform/replace_file.hpp"
 #include "platform/resources.hpp"
 
 TPixmap::TPixmap(int w, int h, int fmt)
@@ -66,10 +66,10 @@ PixmapPtr DecodePicture(const std::uint8_t* data, std::size_t size) {
 
 int PixmapSavePNG(const TPixmap& pixmap, const std::string& path, int compression) {
   std::vector<std::uint8_t> bytes = EncodePNG(pixmap, compression);
-  return !bytes.empty() && WriteFileAtomically(path, bytes.data(), bytes.size()) ? 1 : 0;
+  return !bytes.empty() && ReplaceFile(path, bytes.data(), bytes.size()) ? 1 : 0;
 }
 
 int PixmapSaveJPEG(const TPixmap& pixmap, const std::string& path, int quality) {
   std::vector<std::uint8_t> bytes = EncodeJPEG(pixmap, quality);
-  return !bytes.empty() && WriteFileAtomically(path, bytes.data(), bytes.size()) ? 1 : 0;
+  return !bytes.empty() && ReplaceFile(path, bytes.data(), bytes.size()) ? 1 : 0;
 }

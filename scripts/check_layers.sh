@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 declare -A allowed=(
   [platform]="platform"
-  [ini]="ini"
+  [ini]="ini platform"
   [framework]="framework platform ini"
   [kit]="kit platform ini"
   [app]="app kit framework ini platform assets"

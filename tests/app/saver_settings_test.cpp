@@ -11,7 +11,7 @@
 #include "app/shared_ops.hpp"
 #include "framework/globals.hpp"
 #include "ini/ini_file.hpp"
-#include "ini/replace_file.hpp"
+#include "platform/replace_file.hpp"
 #include "tests/support/support.hpp"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "ini/replace_file.hpp"
+#include "platform/replace_file.hpp"
 #include "tests/ini/ini_test_util.hpp"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <map>
 
-#include "platform/files.hpp"
+#include "platform/replace_file.hpp"
 #include "tools/art/atlas.hpp"
 #include "tools/art/bitmap_font.hpp"
 #include "tools/art/bubble.hpp"
@@ -50,7 +50,7 @@ bool WriteAtlas(const std::string& dir) {
   std::string pac = PackText();
   auto bytes = reinterpret_cast<const std::uint8_t*>(pac.data());
   return SavePNG(ComposeAtlas(AtlasPictures()), dir + "/image1.png") &&
-         Report(WriteFileAtomically(dir + "/image1.pac", bytes, pac.size()), dir + "/image1.pac");
+         Report(ReplaceFile(dir + "/image1.pac", bytes, pac.size()), dir + "/image1.pac");
 }
 
 bool WriteTiles(const std::string& dir) {

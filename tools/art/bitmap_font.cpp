@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/files.hpp"
+#include "platform/replace_file.hpp"
 #include "tools/art/canvas.hpp"
 
 namespace art {
@@ -180,8 +180,7 @@ bool WriteBitmapFont(const std::string& dir) {
   std::string picture = dir + "/" + kBitmapFontPicture, definition = dir + "/" + kBitmapFontText;
   bool ok = PixmapSavePNG(ToPixmap(sheet, PF_RGBA8888, false), picture, 9) == 1;
   if (!ok) std::fprintf(stderr, "make_assets: cannot write %s\n", picture.c_str());
-  if (ok && !WriteFileAtomically(definition, reinterpret_cast<const std::uint8_t*>(text.data()),
-                                 text.size())) {
+  if (ok && !ReplaceFile(definition, text)) {
     std::fprintf(stderr, "make_assets: cannot write %s\n", definition.c_str());
     ok = false;
   }

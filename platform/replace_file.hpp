@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,9 @@
 // the previous file whole. An existing file's permissions are kept. False on any error (a full
 // disk included); the temporary file is then removed.
 bool ReplaceFile(const std::string& path, std::string_view bytes);
+inline bool ReplaceFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
+  return ReplaceFile(path, std::string_view(reinterpret_cast<const char*>(data), size));
+}
 
 // Test seam: while an object lives, writing the temporary file stops once `fail_at` bytes are
 // in it and the next write fails as on a full disk; when all the bytes fit within that offset,

@@ -1,4 +1,4 @@
-#include "ini/replace_file.hpp"
+#include "platform/replace_file.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>

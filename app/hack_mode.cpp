@@ -73,10 +73,8 @@ void OpenScene(unsigned long window) {
   MGE_GameSystem::Grafix(float(vw), float(vh), GraphicsWidth(), GraphicsHeight(), 0, kDriverD3D7,
                          60, 1, stretch, 0);
   FitToWindow();
-  MGE_TextureHandler::Init(1);
-  Kit->Sprite->Init(3);
   Scene.watch_mouse = false;
-  SaverSceneStart();
+  OpenBubbleScene();
   ResetTiming();
 }
 

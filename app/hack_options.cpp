@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/hack_mode.hpp"
+#include "app/saver.hpp"
 
 unsigned long ParseWindowId(const std::string& text) {
   bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
@@ -68,8 +69,8 @@ HackOptions ParseHackOptions(int argc, const char* const* argv, const char* env_
 
 void HackVirtualScreen(int width, int height, int& vw, int& vh, int& stretch) {
   float aspect = height > 0 ? float(width) / float(height) : 1.6f;
-  vw = 800;
-  vh = aspect > 1.5f ? 500 : 600;
+  bool wide;
+  ChooseVirtualSize(aspect, 800, 500, 800, 600, 1, vw, vh, stretch, wide);
   // Stretching by up to a fifth either way keeps bubbles round enough; beyond that, bars.
   float ratio = aspect / (float(vw) / float(vh));
   stretch = ratio > 0.8f && ratio < 1.25f ? 1 : 0;

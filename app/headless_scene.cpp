@@ -23,10 +23,8 @@ bool HeadlessSceneOpen(int width, int height, int howOften, int change, int back
   Scene.vw = 800;
   Scene.vh = 500;
   if (!MGE_GameSystem::Grafix(800, 500, width, height, 0, kDriverD3D7, 60, 1, 1, 0)) return false;
-  MGE_TextureHandler::Init(1);
-  Kit->Sprite->Init(3);
   RunMode = kRunSaver;
-  SaverSceneStart();
+  OpenBubbleScene();
   return true;
 }
 

@@ -264,6 +264,12 @@ void SaverSetUp() {
   FlushAppInput();
   ResetTiming();
   RunMode = kRunSaver;
+  OpenBubbleScene();
+}
+
+void OpenBubbleScene() {
+  MGE_TextureHandler::Init(1);
+  Sprites().Init(3);
   SaverSceneStart();
 }
 

@@ -48,6 +48,9 @@ void SaverSetUp();
 // The scene's part of the set-up, on a screen that is already open: atlas, fade-in, timers from
 // the settings, the first bubble set.
 void SaverSceneStart();
+// Empty texture slots and sprite layers, then the first bubble set: how every mode that shows
+// the scene (the saver, the hack mode, the headless scene) starts it once its graphics are open.
+void OpenBubbleScene();
 // Chooses a display mode and opens the full screen; 0 on failure.
 int SaverGraphics(int wideW, int wideH, int stdW, int stdH, int stdStretch);
 void SaverStep();

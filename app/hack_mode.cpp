@@ -13,6 +13,7 @@
 #include "app/saver.hpp"
 #include "app/saver_settings.hpp"
 #include "app/shared_ops.hpp"
+#include "framework/fps_counter.hpp"
 #include "kit/kit_state.hpp"
 #include "kit/projection.hpp"
 #include "platform/clock.hpp"
@@ -109,7 +110,8 @@ void RunHackMode(const HackOptions& options) {
   ApplyOverrides(options);
   OpenScene(window);
 
-  int frames = 0, fps = 0, second_start = MillisecondClock();
+  TFPSCounter frame_rate;
+  frame_rate.Init();
   for (;;) {
     int frame_start = MillisecondClock();
     int follow = GraphicsFollowTargetWindow();
@@ -119,13 +121,8 @@ void RunHackMode(const HackOptions& options) {
     PollEvents();
     RunFixedRateSteps(SaverLogic);
     SaverDrawFrame();
-    ++frames;
-    if (ClockDiff(MillisecondClock(), second_start) >= 1000) {
-      fps = frames;
-      frames = 0;
-      second_start = MillisecondClock();
-    }
-    if (options.fps) DrawFrameRate(fps);
+    frame_rate.Calc();
+    if (options.fps) DrawFrameRate(frame_rate.current);
     RunStatsFrame();
     Flip(0);
     SleepMilliseconds(kFramePeriodMs - ClockDiff(MillisecondClock(), frame_start));

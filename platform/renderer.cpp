@@ -155,7 +155,7 @@ struct Renderer {
   // a GPU blends two levels for every pixel at no cost.
   bool software = false;
   RenderStats current, last;
-} g;
+} renderer;
 
 GLuint Compile(GLenum type, const char* source) {
   GLuint shader = glCreateShader(type);
@@ -178,9 +178,9 @@ void TexImage(int width, int height, const void* bgra) {
 }
 
 void UseProgram(int program) {
-  if (g.gpu_program == program) return;
-  glUseProgram(g.quad[program].id);
-  g.gpu_program = program;
+  if (renderer.gpu_program == program) return;
+  glUseProgram(renderer.quad[program].id);
+  renderer.gpu_program = program;
 }
 
 void ApplyBlend(int mode) {
@@ -204,10 +204,10 @@ void ApplyBlend(int mode) {
 }
 
 void ApplyClip() {
-  if (g.clip_on) {
+  if (renderer.clip_on) {
     glEnable(GL_SCISSOR_TEST);
-    glScissor(g.clip[0], g.back_h - (g.clip[1] + g.clip[3]), std::max(g.clip[2], 0),
-              std::max(g.clip[3], 0));
+    glScissor(renderer.clip[0], renderer.back_h - (renderer.clip[1] + renderer.clip[3]),
+              std::max(renderer.clip[2], 0), std::max(renderer.clip[3], 0));
   } else {
     glDisable(GL_SCISSOR_TEST);
   }
@@ -217,11 +217,11 @@ void ApplyClip() {
 void SetScale(float width, float height) {
   for (int i = 0; i < kQuadPrograms; ++i) {
     UseProgram(i);
-    glUniform2f(g.quad[i].u_scale, 2.0f / width, 2.0f / height);
+    glUniform2f(renderer.quad[i].u_scale, 2.0f / width, 2.0f / height);
   }
 }
 
-void ApplyProjection() { SetScale(g.proj_w, g.proj_h); }
+void ApplyProjection() { SetScale(renderer.proj_w, renderer.proj_h); }
 
 GLuint Link(const std::string& vertex, const char* fragment) {
   GLuint vs = Compile(GL_VERTEX_SHADER, vertex.c_str());
@@ -245,25 +245,25 @@ GLuint Link(const std::string& vertex, const char* fragment) {
 }
 
 bool InitPairProgram() {
-  g.pair_program = Link(VertexShader("vec4"), kPairFragmentShader);
-  if (!g.pair_program) return false;
-  glUseProgram(g.pair_program);
-  g.pair_u_scale = glGetUniformLocation(g.pair_program, "u_scale");
-  glUniform1i(glGetUniformLocation(g.pair_program, "u_back"), 0);
-  glUniform1i(glGetUniformLocation(g.pair_program, "u_front"), 1);
-  glGenVertexArrays(1, &g.pair_vao);
-  glBindVertexArray(g.pair_vao);
-  glGenBuffers(1, &g.pair_vbo);
-  glBindBuffer(GL_ARRAY_BUFFER, g.pair_vbo);
+  renderer.pair_program = Link(VertexShader("vec4"), kPairFragmentShader);
+  if (!renderer.pair_program) return false;
+  glUseProgram(renderer.pair_program);
+  renderer.pair_u_scale = glGetUniformLocation(renderer.pair_program, "u_scale");
+  glUniform1i(glGetUniformLocation(renderer.pair_program, "u_back"), 0);
+  glUniform1i(glGetUniformLocation(renderer.pair_program, "u_front"), 1);
+  glGenVertexArrays(1, &renderer.pair_vao);
+  glBindVertexArray(renderer.pair_vao);
+  glGenBuffers(1, &renderer.pair_vbo);
+  glBindBuffer(GL_ARRAY_BUFFER, renderer.pair_vbo);
   glBufferData(GL_ARRAY_BUFFER, sizeof(PairVertex) * 4, nullptr, GL_STREAM_DRAW);
   auto stride = GLsizei(sizeof(PairVertex));
   glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, (void*)offsetof(PairVertex, x));
   glVertexAttribPointer(1, 4, GL_FLOAT, GL_FALSE, stride, (void*)offsetof(PairVertex, u0));
   glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, (void*)offsetof(PairVertex, rgba));
   for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
-  glGenSamplers(2, g.magnify_sampler);
+  glGenSamplers(2, renderer.magnify_sampler);
   for (int repeat = 0; repeat < 2; ++repeat) {
-    GLuint sampler = g.magnify_sampler[repeat];
+    GLuint sampler = renderer.magnify_sampler[repeat];
     GLint wrap = repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE;
     glSamplerParameteri(sampler, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glSamplerParameteri(sampler, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -289,18 +289,18 @@ bool RendererInit() {
   const char* fragment[kQuadPrograms] = {kTintedFragmentShader, kPlainFragmentShader,
                                          kMaskFragmentShader};
   for (int i = 0; i < kQuadPrograms; ++i)
-    if (!InitQuadProgram(g.quad[i], fragment[i])) return false;
+    if (!InitQuadProgram(renderer.quad[i], fragment[i])) return false;
   if (!InitPairProgram()) return false;
   // The compiler's tables (megabytes of built-in functions) are not needed again. The call is
   // OpenGL 4.1's (or an extension's); older drivers keep their tables.
   if (epoxy_gl_version() >= 41 || epoxy_has_gl_extension("GL_ARB_ES2_compatibility"))
     glReleaseShaderCompiler();
-  g.gpu_program = -1;
+  renderer.gpu_program = -1;
 
-  glGenVertexArrays(1, &g.vao);
-  glBindVertexArray(g.vao);
-  glGenBuffers(1, &g.vbo);
-  glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
+  glGenVertexArrays(1, &renderer.vao);
+  glBindVertexArray(renderer.vao);
+  glGenBuffers(1, &renderer.vbo);
+  glBindBuffer(GL_ARRAY_BUFFER, renderer.vbo);
   glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), (void*)offsetof(Vertex, x));
   glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), (void*)offsetof(Vertex, u));
   glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(Vertex),
@@ -320,61 +320,61 @@ bool RendererInit() {
     i[4] = q * 4 + 2;
     i[5] = q * 4 + 3;
   }
-  glGenBuffers(1, &g.ibo);
-  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g.ibo);
+  glGenBuffers(1, &renderer.ibo);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, renderer.ibo);
   glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(GLuint)),
                indices.data(), GL_STATIC_DRAW);
 
   std::uint32_t white = 0xFFFFFFFFu;
-  glGenTextures(1, &g.white);
+  glGenTextures(1, &renderer.white);
   glActiveTexture(GL_TEXTURE0);
-  glBindTexture(GL_TEXTURE_2D, g.white);
+  glBindTexture(GL_TEXTURE_2D, renderer.white);
   TexImage(1, 1, &white);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
 
-  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &g.max_texture_size);
-  const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-  g.software = renderer && std::strstr(renderer, "llvmpipe");
-  g.quads_per_draw = g.software ? 16 : kQuadsPerDraw;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &renderer.max_texture_size);
+  const char* name = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+  renderer.software = name && std::strstr(name, "llvmpipe");
+  renderer.quads_per_draw = renderer.software ? 16 : kQuadsPerDraw;
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  g.vertices.reserve(std::size_t(kMaxQuads) * 4);
-  g.ready = true;
-  ++g.generation;
-  g.gpu_texture = ~0u;
-  g.gpu_blend = -1;
-  g.gpu_sampler = ~0u;
-  g.texture = 0;
-  g.blend = MASKBLEND;
-  g.pending.held = false;
-  g.current = g.last = RenderStats{};
-  g.textures.clear();
+  renderer.vertices.reserve(std::size_t(kMaxQuads) * 4);
+  renderer.ready = true;
+  ++renderer.generation;
+  renderer.gpu_texture = ~0u;
+  renderer.gpu_blend = -1;
+  renderer.gpu_sampler = ~0u;
+  renderer.texture = 0;
+  renderer.blend = MASKBLEND;
+  renderer.pending.held = false;
+  renderer.current = renderer.last = RenderStats{};
+  renderer.textures.clear();
   ApplyProjection();
   ApplyClip();
   return true;
 }
 
 void RendererShutdown() {
-  if (!g.ready) return;
-  glDeleteTextures(1, &g.white);
-  glDeleteBuffers(1, &g.vbo);
-  glDeleteBuffers(1, &g.ibo);
-  glDeleteVertexArrays(1, &g.vao);
-  for (QuadProgram& p : g.quad) glDeleteProgram(p.id);
-  glDeleteBuffers(1, &g.pair_vbo);
-  glDeleteVertexArrays(1, &g.pair_vao);
-  glDeleteProgram(g.pair_program);
-  glDeleteSamplers(2, g.magnify_sampler);
-  g.pending.held = false;
-  g.vertices.clear();
-  g.ready = false;
-  ++g.generation;  // textures of the old context are gone with it
+  if (!renderer.ready) return;
+  glDeleteTextures(1, &renderer.white);
+  glDeleteBuffers(1, &renderer.vbo);
+  glDeleteBuffers(1, &renderer.ibo);
+  glDeleteVertexArrays(1, &renderer.vao);
+  for (QuadProgram& p : renderer.quad) glDeleteProgram(p.id);
+  glDeleteBuffers(1, &renderer.pair_vbo);
+  glDeleteVertexArrays(1, &renderer.pair_vao);
+  glDeleteProgram(renderer.pair_program);
+  glDeleteSamplers(2, renderer.magnify_sampler);
+  renderer.pending.held = false;
+  renderer.vertices.clear();
+  renderer.ready = false;
+  ++renderer.generation;  // textures of the old context are gone with it
 }
 
-bool RendererReady() { return g.ready; }
-int RendererLiveTextures() { return g.ready ? int(g.textures.size()) : 0; }
-unsigned RendererGeneration() { return g.generation; }
+bool RendererReady() { return renderer.ready; }
+int RendererLiveTextures() { return renderer.ready ? int(renderer.textures.size()) : 0; }
+unsigned RendererGeneration() { return renderer.generation; }
 
 namespace {
 void FlushBatch();
@@ -382,22 +382,23 @@ void FlushBatch();
 // Draws a held tile as the ordinary quad it is, keeping the texture and blend that the caller
 // has chosen for what comes next.
 void EmitPendingTile() {
-  if (!g.pending.held) return;
-  g.pending.held = false;
-  unsigned texture = g.texture;
-  int blend = g.blend;
-  g.texture = g.pending.texture;
-  g.blend = SOLIDBLEND;
-  int program = g.program;
-  g.program = kPlain;
-  g.current.quads++;
+  if (!renderer.pending.held) return;
+  renderer.pending.held = false;
+  unsigned texture = renderer.texture;
+  int blend = renderer.blend;
+  renderer.texture = renderer.pending.texture;
+  renderer.blend = SOLIDBLEND;
+  int program = renderer.program;
+  renderer.program = kPlain;
+  renderer.current.quads++;
   for (int i = 0; i < 4; ++i)
-    g.vertices.push_back(Vertex{g.pending.xy[i * 2], g.pending.xy[i * 2 + 1], g.pending.uv[i * 2],
-                                g.pending.uv[i * 2 + 1], 0xFFFFFFFFu});
+    renderer.vertices.push_back(Vertex{renderer.pending.xy[i * 2], renderer.pending.xy[i * 2 + 1],
+                                       renderer.pending.uv[i * 2], renderer.pending.uv[i * 2 + 1],
+                                       0xFFFFFFFFu});
   FlushBatch();
-  g.texture = texture;
-  g.blend = blend;
-  g.program = program;
+  renderer.texture = texture;
+  renderer.blend = blend;
+  renderer.program = program;
 }
 }  // namespace
 
@@ -408,29 +409,29 @@ void RendererFlush() {
 
 namespace {
 void FlushBatch() {
-  if (!g.ready || g.vertices.empty()) return;
-  UseProgram(g.program);
-  if (g.gpu_texture != g.texture) {
-    glBindTexture(GL_TEXTURE_2D, g.texture ? g.texture : g.white);
-    g.gpu_texture = g.texture;
+  if (!renderer.ready || renderer.vertices.empty()) return;
+  UseProgram(renderer.program);
+  if (renderer.gpu_texture != renderer.texture) {
+    glBindTexture(GL_TEXTURE_2D, renderer.texture ? renderer.texture : renderer.white);
+    renderer.gpu_texture = renderer.texture;
   }
-  if (g.gpu_blend != g.blend) {
-    ApplyBlend(g.blend);
-    g.gpu_blend = g.blend;
+  if (renderer.gpu_blend != renderer.blend) {
+    ApplyBlend(renderer.blend);
+    renderer.gpu_blend = renderer.blend;
   }
-  if (g.gpu_sampler != g.sampler) {
-    glBindSampler(0, g.sampler);
-    g.gpu_sampler = g.sampler;
+  if (renderer.gpu_sampler != renderer.sampler) {
+    glBindSampler(0, renderer.sampler);
+    renderer.gpu_sampler = renderer.sampler;
   }
-  GLsizeiptr bytes = GLsizeiptr(g.vertices.size() * sizeof(Vertex));
+  GLsizeiptr bytes = GLsizeiptr(renderer.vertices.size() * sizeof(Vertex));
   // Fresh storage each time, so the driver need not wait for the previous draw to finish.
-  glBufferData(GL_ARRAY_BUFFER, bytes, g.vertices.data(), GL_STREAM_DRAW);
-  const GLsizei quads = GLsizei(g.vertices.size() / 4);
-  for (GLsizei first = 0; first < quads; first += g.quads_per_draw)
-    glDrawElementsBaseVertex(GL_TRIANGLES, std::min(g.quads_per_draw, quads - first) * 6,
+  glBufferData(GL_ARRAY_BUFFER, bytes, renderer.vertices.data(), GL_STREAM_DRAW);
+  const GLsizei quads = GLsizei(renderer.vertices.size() / 4);
+  for (GLsizei first = 0; first < quads; first += renderer.quads_per_draw)
+    glDrawElementsBaseVertex(GL_TRIANGLES, std::min(renderer.quads_per_draw, quads - first) * 6,
                              GL_UNSIGNED_INT, nullptr, first * 4);
-  g.current.draw_calls++;
-  g.vertices.clear();
+  renderer.current.draw_calls++;
+  renderer.vertices.clear();
 }
 
 // The sampler to draw a quad with: a filtered, mip-mapped texture spread over at least a pixel
@@ -442,7 +443,8 @@ GLuint MagnifySampler(const TextureInfo& t, const float xy[8], const float uv[8]
   if (!t.filtered || !t.mipmapped) return 0;
   const bool upright = uv[1] == uv[3] && uv[0] == uv[6];
   if (!upright) return 0;
-  const float to_px_x = float(g.back_w) / g.proj_w, to_px_y = float(g.back_h) / g.proj_h;
+  const float to_px_x = float(renderer.back_w) / renderer.proj_w,
+              to_px_y = float(renderer.back_h) / renderer.proj_h;
   const float ax = (xy[2] - xy[0]) * to_px_x, ay = (xy[3] - xy[1]) * to_px_y;  // first edge
   const float bx = (xy[6] - xy[0]) * to_px_x, by = (xy[7] - xy[1]) * to_px_y;  // second edge
   const float a2 = ax * ax + ay * ay, b2 = bx * bx + by * by;
@@ -450,12 +452,12 @@ GLuint MagnifySampler(const TextureInfo& t, const float xy[8], const float uv[8]
   if (!(dot * dot <= 1e-6f * a2 * b2)) return 0;  // not a rectangle on the screen
   const float tu = (uv[2] - uv[0]) * float(t.width), tv = (uv[7] - uv[1]) * float(t.height);
   if (!(a2 >= tu * tu && b2 >= tv * tv)) return 0;
-  return g.magnify_sampler[t.repeat ? 1 : 0];
+  return renderer.magnify_sampler[t.repeat ? 1 : 0];
 }
 
 const TextureInfo* InfoOf(unsigned texture) {
-  auto it = g.textures.find(texture);
-  return it == g.textures.end() ? nullptr : &it->second;
+  auto it = renderer.textures.find(texture);
+  return it == renderer.textures.end() ? nullptr : &it->second;
 }
 
 GLuint SamplerFor(unsigned texture, const float xy[8], const float uv[8]) {
@@ -471,7 +473,8 @@ GLuint Sampling(unsigned texture, const float xy[8], const float uv[8], float ou
   const TextureInfo* t = InfoOf(texture);
   if (!t) return 0;
   if (t->packed.levels.empty()) return MagnifySampler(*t, xy, uv);
-  const float to_px_x = float(g.back_w) / g.proj_w, to_px_y = float(g.back_h) / g.proj_h;
+  const float to_px_x = float(renderer.back_w) / renderer.proj_w,
+              to_px_y = float(renderer.back_h) / renderer.proj_h;
   float px[8], texels[8];
   for (int i = 0; i < 4; ++i) {
     px[i * 2] = xy[i * 2] * to_px_x;
@@ -486,50 +489,50 @@ GLuint Sampling(unsigned texture, const float xy[8], const float uv[8], float ou
 void DrawTilePair(unsigned front, const float uv[8], std::uint32_t rgba) {
   PairVertex v[4];
   for (int i = 0; i < 4; ++i)
-    v[i] = {g.pending.xy[i * 2], g.pending.xy[i * 2 + 1], g.pending.uv[i * 2],
-            g.pending.uv[i * 2 + 1], uv[i * 2], uv[i * 2 + 1], rgba};
-  g.pending.held = false;
-  glUseProgram(g.pair_program);
-  glUniform2f(g.pair_u_scale, 2.0f / g.proj_w, 2.0f / g.proj_h);
-  glBindVertexArray(g.pair_vao);
-  glBindBuffer(GL_ARRAY_BUFFER, g.pair_vbo);
+    v[i] = {renderer.pending.xy[i * 2], renderer.pending.xy[i * 2 + 1], renderer.pending.uv[i * 2],
+            renderer.pending.uv[i * 2 + 1], uv[i * 2], uv[i * 2 + 1], rgba};
+  renderer.pending.held = false;
+  glUseProgram(renderer.pair_program);
+  glUniform2f(renderer.pair_u_scale, 2.0f / renderer.proj_w, 2.0f / renderer.proj_h);
+  glBindVertexArray(renderer.pair_vao);
+  glBindBuffer(GL_ARRAY_BUFFER, renderer.pair_vbo);
   glBufferData(GL_ARRAY_BUFFER, sizeof v, v, GL_STREAM_DRAW);
   glActiveTexture(GL_TEXTURE1);
   glBindTexture(GL_TEXTURE_2D, front);
   glActiveTexture(GL_TEXTURE0);
-  glBindTexture(GL_TEXTURE_2D, g.pending.texture);
-  glBindSampler(0, SamplerFor(g.pending.texture, g.pending.xy, g.pending.uv));
-  glBindSampler(1, SamplerFor(front, g.pending.xy, uv));
+  glBindTexture(GL_TEXTURE_2D, renderer.pending.texture);
+  glBindSampler(0, SamplerFor(renderer.pending.texture, renderer.pending.xy, renderer.pending.uv));
+  glBindSampler(1, SamplerFor(front, renderer.pending.xy, uv));
   glDisable(GL_BLEND);
   glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
   glBindSampler(0, 0);
   glBindSampler(1, 0);
-  g.current.draw_calls++;
-  g.current.quads += 2;
+  renderer.current.draw_calls++;
+  renderer.current.quads += 2;
   // Back to the batch's own objects; its program, texture and blend are set again when used.
-  g.gpu_program = -1;
-  glBindVertexArray(g.vao);
-  glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
-  g.gpu_texture = ~0u;
-  g.gpu_blend = -1;
-  g.gpu_sampler = ~0u;
+  renderer.gpu_program = -1;
+  glBindVertexArray(renderer.vao);
+  glBindBuffer(GL_ARRAY_BUFFER, renderer.vbo);
+  renderer.gpu_texture = ~0u;
+  renderer.gpu_blend = -1;
+  renderer.gpu_sampler = ~0u;
 }
 }  // namespace
 
 void RendererTile(unsigned texture, int blend, const float xy[8], const float uv[8],
                   std::uint32_t rgba) {
-  if (!g.ready) return;
-  bool same_quad = g.pending.held && std::equal(xy, xy + 8, g.pending.xy);
+  if (!renderer.ready) return;
+  bool same_quad = renderer.pending.held && std::equal(xy, xy + 8, renderer.pending.xy);
   if (same_quad && blend == ALPHABLEND) {
     DrawTilePair(texture, uv, rgba);
     return;
   }
   if (blend == SOLIDBLEND && rgba == 0xFFFFFFFFu) {
     RendererFlush();
-    g.pending.held = true;
-    g.pending.texture = texture;
-    std::copy(xy, xy + 8, g.pending.xy);
-    std::copy(uv, uv + 8, g.pending.uv);
+    renderer.pending.held = true;
+    renderer.pending.texture = texture;
+    std::copy(xy, xy + 8, renderer.pending.xy);
+    std::copy(uv, uv + 8, renderer.pending.uv);
     return;
   }
   RendererSetTexture(texture);
@@ -538,86 +541,86 @@ void RendererTile(unsigned texture, int blend, const float xy[8], const float uv
 }
 
 void RendererResume() {
-  if (!g.ready) return;
-  g.gpu_program = -1;
-  glBindVertexArray(g.vao);
-  glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
-  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g.ibo);
+  if (!renderer.ready) return;
+  renderer.gpu_program = -1;
+  glBindVertexArray(renderer.vao);
+  glBindBuffer(GL_ARRAY_BUFFER, renderer.vbo);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, renderer.ibo);
   glActiveTexture(GL_TEXTURE0);
-  g.gpu_texture = ~0u;
-  g.gpu_blend = -1;
-  g.gpu_sampler = ~0u;
+  renderer.gpu_texture = ~0u;
+  renderer.gpu_blend = -1;
+  renderer.gpu_sampler = ~0u;
   ApplyProjection();
   ApplyClip();
 }
 
-void RendererCountStateChange() { g.current.state_changes++; }
+void RendererCountStateChange() { renderer.current.state_changes++; }
 
 void RendererSetTexture(unsigned texture) {
-  if (texture == g.texture) return;
+  if (texture == renderer.texture) return;
   FlushBatch();  // a held tile waits: it may still pair with the next tile
-  g.texture = texture;
-  g.current.state_changes++;
+  renderer.texture = texture;
+  renderer.current.state_changes++;
 }
 
 void RendererSetBlend(int mode) {
-  if (mode == g.blend) return;
+  if (mode == renderer.blend) return;
   FlushBatch();
-  g.blend = mode;
-  g.current.state_changes++;
+  renderer.blend = mode;
+  renderer.current.state_changes++;
 }
 
 void RendererSetClip(int x, int y, int w, int h, bool enabled) {
   EmitPendingTile();
-  if (enabled == g.clip_on &&
-      (!enabled || (x == g.clip[0] && y == g.clip[1] && w == g.clip[2] && h == g.clip[3])))
+  if (enabled == renderer.clip_on && (!enabled || (x == renderer.clip[0] && y == renderer.clip[1] &&
+                                                   w == renderer.clip[2] && h == renderer.clip[3])))
     return;
   RendererFlush();
-  g.clip_on = enabled;
-  g.clip[0] = x;
-  g.clip[1] = y;
-  g.clip[2] = w;
-  g.clip[3] = h;
-  if (g.ready) ApplyClip();
-  g.current.state_changes++;
+  renderer.clip_on = enabled;
+  renderer.clip[0] = x;
+  renderer.clip[1] = y;
+  renderer.clip[2] = w;
+  renderer.clip[3] = h;
+  if (renderer.ready) ApplyClip();
+  renderer.current.state_changes++;
 }
 
 void RendererSetProjection(float width, float height) {
   EmitPendingTile();
   if (!(width > 0.0f) || !(height > 0.0f)) return;
-  if (width == g.proj_w && height == g.proj_h) return;
+  if (width == renderer.proj_w && height == renderer.proj_h) return;
   RendererFlush();
-  g.proj_w = width;
-  g.proj_h = height;
-  if (g.ready) ApplyProjection();
-  g.current.state_changes++;
+  renderer.proj_w = width;
+  renderer.proj_h = height;
+  if (renderer.ready) ApplyProjection();
+  renderer.current.state_changes++;
 }
 
 void RendererSetBackBuffer(int width, int height) {
-  g.back_w = std::max(width, 1);
-  g.back_h = std::max(height, 1);
-  if (g.ready) {
-    glViewport(0, 0, g.back_w, g.back_h);
+  renderer.back_w = std::max(width, 1);
+  renderer.back_h = std::max(height, 1);
+  if (renderer.ready) {
+    glViewport(0, 0, renderer.back_w, renderer.back_h);
     ApplyClip();
   }
 }
 
 void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba) {
-  if (!g.ready) return;
+  if (!renderer.ready) return;
   EmitPendingTile();
   float sampled_uv[8];
-  const GLuint sampler = Sampling(g.texture, xy, uv, sampled_uv);
-  const int program = g.blend == MASKBLEND ? kMask : rgba == 0xFFFFFFFFu ? kPlain : kTinted;
-  if (sampler != g.sampler || program != g.program) {
+  const GLuint sampler = Sampling(renderer.texture, xy, uv, sampled_uv);
+  const int program = renderer.blend == MASKBLEND ? kMask : rgba == 0xFFFFFFFFu ? kPlain : kTinted;
+  if (sampler != renderer.sampler || program != renderer.program) {
     FlushBatch();
-    g.sampler = sampler;
-    g.program = program;
+    renderer.sampler = sampler;
+    renderer.program = program;
   }
-  if (g.vertices.size() >= std::size_t(kMaxQuads) * 4) RendererFlush();
+  if (renderer.vertices.size() >= std::size_t(kMaxQuads) * 4) RendererFlush();
   for (int i = 0; i < 4; ++i)
-    g.vertices.push_back(
+    renderer.vertices.push_back(
         Vertex{xy[i * 2], xy[i * 2 + 1], sampled_uv[i * 2], sampled_uv[i * 2 + 1], rgba});
-  g.current.quads++;
+  renderer.current.quads++;
 }
 
 void RendererTriangle(const float xy[6], std::uint32_t rgba) {
@@ -626,20 +629,20 @@ void RendererTriangle(const float xy[6], std::uint32_t rgba) {
   RendererQuad(quad, uv, rgba);
 }
 
-void RendererClear(float r, float g_, float b) {
-  if (!g.ready) return;
+void RendererClear(float r, float green, float b) {
+  if (!renderer.ready) return;
   RendererFlush();
-  glClearColor(r, g_, b, 1.0f);
+  glClearColor(r, green, b, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT);
 }
 
 void RendererEndFrame() {
-  g.last = g.current;
-  g.current = RenderStats{};
+  renderer.last = renderer.current;
+  renderer.current = RenderStats{};
 }
 
-RenderStats RendererCurrentStats() { return g.current; }
-RenderStats RendererLastStats() { return g.last; }
+RenderStats RendererCurrentStats() { return renderer.current; }
+RenderStats RendererLastStats() { return renderer.last; }
 
 namespace {
 void SetFilters(bool filtered, bool mipmapped) {
@@ -651,18 +654,18 @@ void SetFilters(bool filtered, bool mipmapped) {
 
 void BindForChange(unsigned texture) {
   // The pending batch, or a held tile, may still sample this texture as it was.
-  if (g.pending.held && g.pending.texture == texture) EmitPendingTile();
+  if (renderer.pending.held && renderer.pending.texture == texture) EmitPendingTile();
   FlushBatch();
   glBindTexture(GL_TEXTURE_2D, texture);
-  g.gpu_texture = texture;
+  renderer.gpu_texture = texture;
 }
 }  // namespace
 
 void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mipmapped,
                    bool pack_levels) {
-  if (!g.ready || !texture) return;
+  if (!renderer.ready || !texture) return;
   BindForChange(texture);
-  TextureInfo& info = g.textures[texture];
+  TextureInfo& info = renderer.textures[texture];
   info.width = rgba.width;
   info.height = rgba.height;
   info.filtered = filtered;
@@ -671,9 +674,9 @@ void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mi
   auto put = [](int x, int y, int w, int h, const std::uint8_t* bgra) {
     glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, w, h, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
   };
-  if (mipmapped && pack_levels && g.software) {
+  if (mipmapped && pack_levels && renderer.software) {
     PackedLevels layout = PackedLayout(rgba.width, rgba.height);
-    if (layout.width <= g.max_texture_size && layout.height <= g.max_texture_size) {
+    if (layout.width <= renderer.max_texture_size && layout.height <= renderer.max_texture_size) {
       TexImage(layout.width, layout.height, nullptr);
       PackLevels(rgba, layout, put);
       SetFilters(filtered, false);
@@ -688,7 +691,7 @@ void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mi
 }
 
 unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped, bool pack_levels) {
-  if (!g.ready) return 0;
+  if (!renderer.ready) return 0;
   GLuint texture = 0;
   glGenTextures(1, &texture);
   if (!texture) return 0;
@@ -700,29 +703,30 @@ unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped, bool 
 }
 
 void SetTextureRepeat(unsigned texture, bool repeat) {
-  if (!g.ready || !texture) return;
+  if (!renderer.ready || !texture) return;
   BindForChange(texture);
   GLint mode = repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, mode);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, mode);
-  if (auto it = g.textures.find(texture); it != g.textures.end()) it->second.repeat = repeat;
+  if (auto it = renderer.textures.find(texture); it != renderer.textures.end())
+    it->second.repeat = repeat;
 }
 
 void DeleteTexture(unsigned texture) {
-  if (!g.ready || !texture) return;
-  if (g.pending.held && g.pending.texture == texture) EmitPendingTile();
-  if (g.texture == texture) {
+  if (!renderer.ready || !texture) return;
+  if (renderer.pending.held && renderer.pending.texture == texture) EmitPendingTile();
+  if (renderer.texture == texture) {
     RendererFlush();
-    g.texture = 0;
+    renderer.texture = 0;
   }
-  if (g.gpu_texture == texture) g.gpu_texture = ~0u;
+  if (renderer.gpu_texture == texture) renderer.gpu_texture = ~0u;
   GLuint name = texture;
   glDeleteTextures(1, &name);
-  g.textures.erase(texture);
+  renderer.textures.erase(texture);
 }
 
 unsigned ResampleTexture(unsigned source, const float uv[4], int width, int height) {
-  if (!g.ready || !source || width <= 0 || height <= 0) return 0;
+  if (!renderer.ready || !source || width <= 0 || height <= 0) return 0;
   RendererFlush();
   GLuint copy = 0, fbo = 0;
   glGenTextures(1, &copy);
@@ -742,7 +746,7 @@ unsigned ResampleTexture(unsigned source, const float uv[4], int width, int heig
     UseProgram(kPlain);
     ApplyBlend(SOLIDBLEND);
     glBindTexture(GL_TEXTURE_2D, source);
-    glBindSampler(0, g.magnify_sampler[1]);
+    glBindSampler(0, renderer.magnify_sampler[1]);
     // GL counts rows from the bottom: the quad's top edge takes the part's last row (v1), so
     // the copy's rows run the same way as the source's.
     const float w = float(width), h = float(height);
@@ -754,22 +758,22 @@ unsigned ResampleTexture(unsigned source, const float uv[4], int width, int heig
   }
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   glDeleteFramebuffers(1, &fbo);
-  glViewport(0, 0, g.back_w, g.back_h);
+  glViewport(0, 0, renderer.back_w, renderer.back_h);
   RendererResume();
   if (!complete) {
     glDeleteTextures(1, &copy);
     return 0;
   }
-  TextureInfo& info = g.textures[copy];
+  TextureInfo& info = renderer.textures[copy];
   info.width = width;
   info.height = height;
   return copy;
 }
 
-std::uint32_t PackColor(int r, int g_, int b, float alpha) {
+std::uint32_t PackColor(int r, int green, int b, float alpha) {
   auto clamp = [](int v) { return std::uint32_t(v < 0 ? 0 : v > 255 ? 255 : v); };
   std::uint32_t a = clamp(int(alpha * 255.0f));
-  return clamp(r) | (clamp(g_) << 8) | (clamp(b) << 16) | (a << 24);
+  return clamp(r) | (clamp(green) << 8) | (clamp(b) << 16) | (a << 24);
 }
 
 }  // namespace detail

@@ -1,8 +1,6 @@
 // Images: frames, their textures, loading, grabbing and drawing.
 #include "platform/image.hpp"
 
-#include <epoxy/gl.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -333,23 +331,20 @@ void ImageTile(const ImagePtr& image, float x, float y, int frame) {
 // --- pixmaps ---------------------------------------------------------------------------------
 
 PixmapPtr GrabPixmap(int x, int y, int w, int h) {
-  auto& c = Context();
   if (!detail::RendererReady() || w <= 0 || h <= 0) return nullptr;
+  int back_w, back_h;
+  detail::RendererBackBufferSize(back_w, back_h);
   // Only the part inside the back buffer is read; the rest stays transparent black.
   int x0 = std::max(x, 0), y0 = std::max(y, 0);
-  int x1 = std::min(x + w, c.back_w), y1 = std::min(y + h, c.back_h);
+  int x1 = std::min(x + w, back_w), y1 = std::min(y + h, back_h);
   auto pixmap = std::make_shared<TPixmap>(w, h, PF_RGBA8888);
   if (x1 <= x0 || y1 <= y0) return pixmap;
-  detail::RendererFlush();
   std::vector<std::uint8_t> rows(std::size_t(x1 - x0) * (y1 - y0) * 4);
-  glReadBuffer(GL_BACK);
-  glReadPixels(x0, c.back_h - y1, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+  detail::RendererReadPixels(x0, y0, x1 - x0, y1 - y0, rows.data());
   std::size_t row_bytes = std::size_t(x1 - x0) * 4;
   for (int row = 0; row < y1 - y0; ++row) {
-    // GL's rows run bottom-up.
-    const std::uint8_t* src = rows.data() + std::size_t(y1 - y0 - 1 - row) * row_bytes;
     std::uint8_t* dst = pixmap->Row(y0 - y + row) + std::size_t(x0 - x) * 4;
-    std::memcpy(dst, src, row_bytes);
+    std::memcpy(dst, rows.data() + std::size_t(row) * row_bytes, row_bytes);
     for (int i = 3; i < int(row_bytes); i += 4) dst[i] = 255;
   }
   return pixmap;

@@ -1,9 +1,25 @@
+// What ends a batch. Pending quads are drawn later with the state of the moment they go out,
+// so the batch is flushed before anything that would change how they look, and at no other
+// time:
+//   texture      another one selected, or one the batch may sample uploaded, rewrapped or
+//                deleted;
+//   blend        another mode selected;
+//   shader       a quad that needs another program or sampler;
+//   projection   another projection size;
+//   viewport     another back-buffer size;
+//   clip         another clip rectangle, or the clip turned on or off;
+//   back buffer  cleared, read or resampled into;
+//   full buffer  kMaxQuads pending;
+//   frame end    RendererFlush before the swap.
+// Setting any of these to what it already is flushes nothing. GPU state follows the batch
+// only when it is drawn (FlushBatch), never when it is set.
 #include "platform/renderer.hpp"
 
 #include <epoxy/gl.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -157,6 +173,17 @@ struct Renderer {
   RenderStats current, last;
 } renderer;
 
+// The driver's account of a failed compile or link is the only clue to what it lacks.
+void PrintLog(const char* what, GLuint object, bool program) {
+  GLint length = 0;
+  program ? glGetProgramiv(object, GL_INFO_LOG_LENGTH, &length)
+          : glGetShaderiv(object, GL_INFO_LOG_LENGTH, &length);
+  std::string log(std::size_t(std::max(length, 1)), '\0');
+  program ? glGetProgramInfoLog(object, GLsizei(log.size()), nullptr, log.data())
+          : glGetShaderInfoLog(object, GLsizei(log.size()), nullptr, log.data());
+  std::fprintf(stderr, "%s failed: %s\n", what, log.c_str());
+}
+
 GLuint Compile(GLenum type, const char* source) {
   GLuint shader = glCreateShader(type);
   glShaderSource(shader, 1, &source, nullptr);
@@ -164,6 +191,7 @@ GLuint Compile(GLenum type, const char* source) {
   GLint ok = 0;
   glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
   if (!ok) {
+    PrintLog("shader compile", shader, false);
     glDeleteShader(shader);
     return 0;
   }
@@ -183,7 +211,10 @@ void UseProgram(int program) {
   renderer.gpu_program = program;
 }
 
-void ApplyBlend(int mode) {
+// The one place the blend reaches the GPU, when something is drawn with it.
+void UseBlend(int mode) {
+  if (renderer.gpu_blend == mode) return;
+  renderer.gpu_blend = mode;
   switch (mode) {
     case ALPHABLEND:
       glEnable(GL_BLEND);
@@ -213,6 +244,12 @@ void ApplyClip() {
   }
 }
 
+// The viewport is the whole back buffer, and the clip is counted from its top.
+void ApplyBackBuffer() {
+  glViewport(0, 0, renderer.back_w, renderer.back_h);
+  ApplyClip();
+}
+
 // Projection units to clip space, for every quad program.
 void SetScale(float width, float height) {
   for (int i = 0; i < kQuadPrograms; ++i) {
@@ -235,6 +272,7 @@ GLuint Link(const std::string& vertex, const char* fragment) {
     GLint ok = 0;
     glGetProgramiv(program, GL_LINK_STATUS, &ok);
     if (!ok) {
+      PrintLog("shader link", program, true);
       glDeleteProgram(program);
       program = 0;
     }
@@ -415,10 +453,7 @@ void FlushBatch() {
     glBindTexture(GL_TEXTURE_2D, renderer.texture ? renderer.texture : renderer.white);
     renderer.gpu_texture = renderer.texture;
   }
-  if (renderer.gpu_blend != renderer.blend) {
-    ApplyBlend(renderer.blend);
-    renderer.gpu_blend = renderer.blend;
-  }
+  UseBlend(renderer.blend);
   if (renderer.gpu_sampler != renderer.sampler) {
     glBindSampler(0, renderer.sampler);
     renderer.gpu_sampler = renderer.sampler;
@@ -503,18 +538,17 @@ void DrawTilePair(unsigned front, const float uv[8], std::uint32_t rgba) {
   glBindTexture(GL_TEXTURE_2D, renderer.pending.texture);
   glBindSampler(0, SamplerFor(renderer.pending.texture, renderer.pending.xy, renderer.pending.uv));
   glBindSampler(1, SamplerFor(front, renderer.pending.xy, uv));
-  glDisable(GL_BLEND);
+  UseBlend(SOLIDBLEND);
   glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
   glBindSampler(0, 0);
   glBindSampler(1, 0);
   renderer.current.draw_calls++;
   renderer.current.quads += 2;
-  // Back to the batch's own objects; its program, texture and blend are set again when used.
+  // Back to the batch's own objects; its program and texture are set again when used.
   renderer.gpu_program = -1;
   glBindVertexArray(renderer.vao);
   glBindBuffer(GL_ARRAY_BUFFER, renderer.vbo);
   renderer.gpu_texture = ~0u;
-  renderer.gpu_blend = -1;
   renderer.gpu_sampler = ~0u;
 }
 }  // namespace
@@ -551,7 +585,7 @@ void RendererResume() {
   renderer.gpu_blend = -1;
   renderer.gpu_sampler = ~0u;
   ApplyProjection();
-  ApplyClip();
+  ApplyBackBuffer();
 }
 
 void RendererCountStateChange() { renderer.current.state_changes++; }
@@ -571,7 +605,6 @@ void RendererSetBlend(int mode) {
 }
 
 void RendererSetClip(int x, int y, int w, int h, bool enabled) {
-  EmitPendingTile();
   if (enabled == renderer.clip_on && (!enabled || (x == renderer.clip[0] && y == renderer.clip[1] &&
                                                    w == renderer.clip[2] && h == renderer.clip[3])))
     return;
@@ -586,7 +619,6 @@ void RendererSetClip(int x, int y, int w, int h, bool enabled) {
 }
 
 void RendererSetProjection(float width, float height) {
-  EmitPendingTile();
   if (!(width > 0.0f) || !(height > 0.0f)) return;
   if (width == renderer.proj_w && height == renderer.proj_h) return;
   RendererFlush();
@@ -597,11 +629,39 @@ void RendererSetProjection(float width, float height) {
 }
 
 void RendererSetBackBuffer(int width, int height) {
-  renderer.back_w = std::max(width, 1);
-  renderer.back_h = std::max(height, 1);
-  if (renderer.ready) {
-    glViewport(0, 0, renderer.back_w, renderer.back_h);
-    ApplyClip();
+  width = std::max(width, 1);
+  height = std::max(height, 1);
+  if (width != renderer.back_w || height != renderer.back_h) RendererFlush();
+  renderer.back_w = width;
+  renderer.back_h = height;
+  // Applied even when unchanged: a fresh context starts with a viewport of its own.
+  if (renderer.ready) ApplyBackBuffer();
+}
+
+void RendererBackBufferSize(int& width, int& height) {
+  width = renderer.back_w;
+  height = renderer.back_h;
+}
+
+void RendererProjectionSize(float& width, float& height) {
+  width = renderer.proj_w;
+  height = renderer.proj_h;
+}
+
+void RendererReadPixels(int x, int y, int width, int height, std::uint8_t* rgba) {
+  if (!renderer.ready || width <= 0 || height <= 0) return;
+  RendererFlush();
+  glReadBuffer(GL_BACK);
+  glReadPixels(x, renderer.back_h - (y + height), width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+  // GL's rows run bottom-up.
+  const std::size_t row_bytes = std::size_t(width) * 4;
+  std::vector<std::uint8_t> row(row_bytes);
+  for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+    std::uint8_t* a = rgba + std::size_t(top) * row_bytes;
+    std::uint8_t* b = rgba + std::size_t(bottom) * row_bytes;
+    std::memcpy(row.data(), a, row_bytes);
+    std::memcpy(a, b, row_bytes);
+    std::memcpy(b, row.data(), row_bytes);
   }
 }
 
@@ -744,7 +804,7 @@ unsigned ResampleTexture(unsigned source, const float uv[4], int width, int heig
     glDisable(GL_SCISSOR_TEST);
     SetScale(float(width), float(height));
     UseProgram(kPlain);
-    ApplyBlend(SOLIDBLEND);
+    UseBlend(SOLIDBLEND);
     glBindTexture(GL_TEXTURE_2D, source);
     glBindSampler(0, renderer.magnify_sampler[1]);
     // GL counts rows from the bottom: the quad's top edge takes the part's last row (v1), so
@@ -758,7 +818,6 @@ unsigned ResampleTexture(unsigned source, const float uv[4], int width, int heig
   }
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   glDeleteFramebuffers(1, &fbo);
-  glViewport(0, 0, renderer.back_w, renderer.back_h);
   RendererResume();
   if (!complete) {
     glDeleteTextures(1, &copy);

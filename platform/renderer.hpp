@@ -20,12 +20,19 @@ void RendererShutdown();
 bool RendererReady();
 int RendererLiveTextures();
 
-// State; each flushes pending quads only when it changes what the GPU would do.
+// State; each flushes pending quads only when it changes what the GPU would do (the rule at the
+// top of renderer.cpp).
 void RendererSetTexture(unsigned texture);  // 0 selects a plain white texture
 void RendererSetBlend(int mode);
 void RendererSetClip(int x, int y, int w, int h, bool enabled);  // back-buffer pixels, top-left
 void RendererSetProjection(float width, float height);
 void RendererSetBackBuffer(int width, int height);
+// The sizes set last; the renderer is where they are kept.
+void RendererBackBufferSize(int& width, int& height);
+void RendererProjectionSize(float& width, float& height);
+// Back-buffer pixels (top-left origin, inside the back buffer) with everything drawn so far,
+// as rows of r, g, b, a bytes from the top down.
+void RendererReadPixels(int x, int y, int width, int height, std::uint8_t* rgba);
 
 // Appends one quad: corners in drawing order (top-left, top-right, bottom-right, bottom-left).
 void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/graphics.hpp"
+#include "platform/renderer.hpp"
 #include "platform/resources.hpp"
 #include "tests/support/graphics_fixture.hpp"
 #include "tests/support/support.hpp"
@@ -517,4 +518,67 @@ TEST_F(DrawingTest, AHeldTileIsDrawnBeforeWhateverFollowsIt) {
   Flip(0);  // a tile held at the end of the frame is shown too
   EXPECT_EQ(LastFrameStats().quads, 1);
   EXPECT_EQ(LastFrameStats().draw_calls, 1);
+}
+
+// Quads pending when the state changes go out first, with the state they were drawn in.
+TEST_F(DrawingTest, QuadsBeforeEachFlushCauseKeepTheStateTheyWereDrawnIn) {
+  const std::uint32_t white = 0xFFFFFFFFu, black = 0xFF000000u;
+  SetBlend(SOLIDBLEND);
+  ImagePtr red = SolidImage(4, 4, 0xFFFF0000, 0), green = SolidImage(4, 4, 0xFF00FF00, 0);
+  ImageDraw(red, 0, 0);
+  ImageDraw(green, 10, 0);
+  EXPECT_EQ(Pixel(1, 1), 0xFFFF0000u) << "texture";
+  SetAlpha(0.5f);
+  DrawRect(20, 0, 4, 4);  // solid: alpha ignored
+  SetBlend(ALPHABLEND);
+  DrawRect(30, 0, 4, 4);
+  EXPECT_EQ(Pixel(21, 1), white) << "blend";
+  SetBlend(SOLIDBLEND);
+  SetAlpha(1);
+  SetColor(0, 0, 255);
+  DrawRect(40, 0, 4, 4);  // tinted
+  SetColor(255, 255, 255);
+  DrawRect(50, 0, 4, 4);  // untinted: another program
+  EXPECT_EQ(Pixel(41, 1), 0xFF0000FFu) << "shader";
+  DrawRect(60, 0, 4, 4);
+  SetProjectionSize(kWidth / 2, kHeight / 2);
+  EXPECT_EQ(Pixel(61, 1), white) << "projection";
+  SetProjectionSize(kWidth, kHeight);
+  DrawRect(70, 0, 4, kHeight);
+  detail::RendererSetBackBuffer(kWidth / 2, kHeight / 2);
+  EXPECT_EQ(Pixel(71, 1), white) << "viewport";
+  detail::RendererSetBackBuffer(kWidth, kHeight);
+  DrawRect(80, 0, 4, 4);
+  SetViewport(0, 50, kWidth, 10);
+  EXPECT_EQ(Pixel(81, 1), white) << "clip";
+  SetViewport(0, 0, kWidth, kHeight);
+  const int before = CurrentFrameStats().draw_calls;
+  for (int i = 0; i <= 65536; ++i) DrawRect(float(i % kWidth), 100, 1, 1);
+  EXPECT_EQ(CurrentFrameStats().draw_calls - before, 1) << "full buffer";
+  EXPECT_EQ(Pixel(5, 100), white) << "full buffer";
+  DrawRect(90, 0, 4, 4);
+  Cls();
+  EXPECT_EQ(Pixel(91, 1), black) << "back buffer";
+  Flip(0);
+  DrawRect(0, 0, 4, 4);
+  Flip(0);
+  EXPECT_EQ(LastFrameStats().draw_calls, 1) << "frame end";
+}
+
+// A held tile still pairs with the next one across a clip or projection set to what it was.
+TEST_F(DrawingTest, SettingTheClipOrProjectionItHasFlushesNothing) {
+  ImagePtr back = FlatTile(0xFF0000FF), front = FlatTile(0x80FF0000);
+  Flip(0);
+  SetBlend(SOLIDBLEND);
+  ImageTile(back, 0, 0);
+  SetViewport(0, 0, kWidth, kHeight);
+  SetProjectionSize(kWidth, kHeight);
+  SetBlend(ALPHABLEND);
+  ImageTile(front, 0, 0);
+  DrawRect(0, 0, 4, 4);
+  SetViewport(0, 0, kWidth, kHeight);
+  SetProjectionSize(kWidth, kHeight);
+  DrawRect(10, 0, 4, 4);
+  Flip(0);
+  EXPECT_EQ(LastFrameStats().draw_calls, 2);  // the pair, then both rectangles
 }

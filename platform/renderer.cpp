@@ -94,33 +94,6 @@ std::string VertexShader(const char* uv_type) {
   return std::string("#version 330 core\n#define UV ") + uv_type + "\n" + kVertexShaderBody;
 }
 
-// Two tiled layers in one pass: an opaque back layer and an alpha-blended front layer over it,
-// as the two separate draws would give, with one rasterisation instead of two.
-const char* kPairFragmentShader = R"(#version 330 core
-in vec4 v_uv;
-noperspective in vec4 v_color;
-uniform sampler2D u_back;
-uniform sampler2D u_front;
-out vec4 o_color;
-void main() {
-  vec3 back = texture(u_back, v_uv.xy).rgb;
-  vec4 front = texture(u_front, v_uv.zw) * v_color;
-  o_color = vec4(mix(back, front.rgb, front.a), 1.0);
-}
-)";
-
-struct PairVertex {
-  float x, y, u0, v0, u1, v1;
-  std::uint32_t rgba;
-};
-
-// A solid full-white tile held back in case an alpha-blended tile of the same quad follows.
-struct PendingTile {
-  bool held = false;
-  unsigned texture = 0;
-  float xy[8], uv[8];
-};
-
 // What sampling a texture needs, as its last upload and wrap setting left it.
 struct TextureInfo {
   int width = 0, height = 0;
@@ -150,13 +123,10 @@ struct Renderer {
   int gpu_blend = -1;
   GLuint sampler = 0;  // 0: the texture's own sampling
   GLuint gpu_sampler = ~0u;
-  GLuint pair_program = 0, pair_vao = 0, pair_vbo = 0;
-  GLint pair_u_scale = -1;
   // Bilinear without mip levels, clamped [0] and repeating [1]: what a filtered, mip-mapped
   // texture samples like wherever it is magnified.
   GLuint magnify_sampler[2] = {0, 0};
   std::unordered_map<unsigned, TextureInfo> textures;  // made here and not yet deleted
-  PendingTile pending;
   int clip[4] = {0, 0, 0, 0};
   bool clip_on = false;
   float proj_w = 1.0f, proj_h = 1.0f;
@@ -282,23 +252,7 @@ GLuint Link(const std::string& vertex, const char* fragment) {
   return program;
 }
 
-bool InitPairProgram() {
-  renderer.pair_program = Link(VertexShader("vec4"), kPairFragmentShader);
-  if (!renderer.pair_program) return false;
-  glUseProgram(renderer.pair_program);
-  renderer.pair_u_scale = glGetUniformLocation(renderer.pair_program, "u_scale");
-  glUniform1i(glGetUniformLocation(renderer.pair_program, "u_back"), 0);
-  glUniform1i(glGetUniformLocation(renderer.pair_program, "u_front"), 1);
-  glGenVertexArrays(1, &renderer.pair_vao);
-  glBindVertexArray(renderer.pair_vao);
-  glGenBuffers(1, &renderer.pair_vbo);
-  glBindBuffer(GL_ARRAY_BUFFER, renderer.pair_vbo);
-  glBufferData(GL_ARRAY_BUFFER, sizeof(PairVertex) * 4, nullptr, GL_STREAM_DRAW);
-  auto stride = GLsizei(sizeof(PairVertex));
-  glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, (void*)offsetof(PairVertex, x));
-  glVertexAttribPointer(1, 4, GL_FLOAT, GL_FALSE, stride, (void*)offsetof(PairVertex, u0));
-  glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, (void*)offsetof(PairVertex, rgba));
-  for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
+void InitSamplers() {
   glGenSamplers(2, renderer.magnify_sampler);
   for (int repeat = 0; repeat < 2; ++repeat) {
     GLuint sampler = renderer.magnify_sampler[repeat];
@@ -308,7 +262,6 @@ bool InitPairProgram() {
     glSamplerParameteri(sampler, GL_TEXTURE_WRAP_S, wrap);
     glSamplerParameteri(sampler, GL_TEXTURE_WRAP_T, wrap);
   }
-  return true;
 }
 
 bool InitQuadProgram(QuadProgram& p, const char* fragment) {
@@ -328,7 +281,8 @@ bool RendererInit() {
                                          kMaskFragmentShader};
   for (int i = 0; i < kQuadPrograms; ++i)
     if (!InitQuadProgram(renderer.quad[i], fragment[i])) return false;
-  if (!InitPairProgram()) return false;
+  InitSamplers();
+  if (!TileDrawingInit()) return false;
   // The compiler's tables (megabytes of built-in functions) are not needed again. The call is
   // OpenGL 4.1's (or an extension's); older drivers keep their tables.
   if (epoxy_gl_version() >= 41 || epoxy_has_gl_extension("GL_ARB_ES2_compatibility"))
@@ -385,7 +339,6 @@ bool RendererInit() {
   renderer.gpu_sampler = ~0u;
   renderer.texture = 0;
   renderer.blend = MASKBLEND;
-  renderer.pending.held = false;
   renderer.current = renderer.last = RenderStats{};
   renderer.textures.clear();
   ApplyProjection();
@@ -400,11 +353,8 @@ void RendererShutdown() {
   glDeleteBuffers(1, &renderer.ibo);
   glDeleteVertexArrays(1, &renderer.vao);
   for (QuadProgram& p : renderer.quad) glDeleteProgram(p.id);
-  glDeleteBuffers(1, &renderer.pair_vbo);
-  glDeleteVertexArrays(1, &renderer.pair_vao);
-  glDeleteProgram(renderer.pair_program);
+  TileDrawingShutdown();
   glDeleteSamplers(2, renderer.magnify_sampler);
-  renderer.pending.held = false;
   renderer.vertices.clear();
   renderer.ready = false;
   ++renderer.generation;  // textures of the old context are gone with it
@@ -413,37 +363,6 @@ void RendererShutdown() {
 bool RendererReady() { return renderer.ready; }
 int RendererLiveTextures() { return renderer.ready ? int(renderer.textures.size()) : 0; }
 unsigned RendererGeneration() { return renderer.generation; }
-
-namespace {
-void FlushBatch();
-
-// Draws a held tile as the ordinary quad it is, keeping the texture and blend that the caller
-// has chosen for what comes next.
-void EmitPendingTile() {
-  if (!renderer.pending.held) return;
-  renderer.pending.held = false;
-  unsigned texture = renderer.texture;
-  int blend = renderer.blend;
-  renderer.texture = renderer.pending.texture;
-  renderer.blend = SOLIDBLEND;
-  int program = renderer.program;
-  renderer.program = kPlain;
-  renderer.current.quads++;
-  for (int i = 0; i < 4; ++i)
-    renderer.vertices.push_back(Vertex{renderer.pending.xy[i * 2], renderer.pending.xy[i * 2 + 1],
-                                       renderer.pending.uv[i * 2], renderer.pending.uv[i * 2 + 1],
-                                       0xFFFFFFFFu});
-  FlushBatch();
-  renderer.texture = texture;
-  renderer.blend = blend;
-  renderer.program = program;
-}
-}  // namespace
-
-void RendererFlush() {
-  EmitPendingTile();
-  FlushBatch();
-}
 
 namespace {
 void FlushBatch() {
@@ -468,6 +387,11 @@ void FlushBatch() {
   renderer.current.draw_calls++;
   renderer.vertices.clear();
 }
+}  // namespace
+
+void RendererFlush() { FlushBatch(); }
+
+namespace {
 
 // The sampler to draw a quad with: a filtered, mip-mapped texture spread over at least a pixel
 // per texel along both edges of the quad is only ever magnified, so the plain bilinear sampler
@@ -495,11 +419,6 @@ const TextureInfo* InfoOf(unsigned texture) {
   return it == renderer.textures.end() ? nullptr : &it->second;
 }
 
-GLuint SamplerFor(unsigned texture, const float xy[8], const float uv[8]) {
-  const TextureInfo* t = InfoOf(texture);
-  return t ? MagnifySampler(*t, xy, uv) : 0;
-}
-
 // How a quad samples its texture: the sampler (MagnifySampler) and the texture coordinates. A
 // texture with packed mip levels is sampled from the level the quad needs, with its own plain
 // bilinear (or nearest) filter.
@@ -521,57 +440,20 @@ GLuint Sampling(unsigned texture, const float xy[8], const float uv[8], float ou
   return 0;
 }
 
-void DrawTilePair(unsigned front, const float uv[8], std::uint32_t rgba) {
-  PairVertex v[4];
-  for (int i = 0; i < 4; ++i)
-    v[i] = {renderer.pending.xy[i * 2], renderer.pending.xy[i * 2 + 1], renderer.pending.uv[i * 2],
-            renderer.pending.uv[i * 2 + 1], uv[i * 2], uv[i * 2 + 1], rgba};
-  renderer.pending.held = false;
-  glUseProgram(renderer.pair_program);
-  glUniform2f(renderer.pair_u_scale, 2.0f / renderer.proj_w, 2.0f / renderer.proj_h);
-  glBindVertexArray(renderer.pair_vao);
-  glBindBuffer(GL_ARRAY_BUFFER, renderer.pair_vbo);
-  glBufferData(GL_ARRAY_BUFFER, sizeof v, v, GL_STREAM_DRAW);
-  glActiveTexture(GL_TEXTURE1);
-  glBindTexture(GL_TEXTURE_2D, front);
-  glActiveTexture(GL_TEXTURE0);
-  glBindTexture(GL_TEXTURE_2D, renderer.pending.texture);
-  glBindSampler(0, SamplerFor(renderer.pending.texture, renderer.pending.xy, renderer.pending.uv));
-  glBindSampler(1, SamplerFor(front, renderer.pending.xy, uv));
-  UseBlend(SOLIDBLEND);
-  glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
-  glBindSampler(0, 0);
-  glBindSampler(1, 0);
-  renderer.current.draw_calls++;
-  renderer.current.quads += 2;
-  // Back to the batch's own objects; its program and texture are set again when used.
-  renderer.gpu_program = -1;
-  glBindVertexArray(renderer.vao);
-  glBindBuffer(GL_ARRAY_BUFFER, renderer.vbo);
-  renderer.gpu_texture = ~0u;
-  renderer.gpu_sampler = ~0u;
-}
 }  // namespace
 
-void RendererTile(unsigned texture, int blend, const float xy[8], const float uv[8],
-                  std::uint32_t rgba) {
-  if (!renderer.ready) return;
-  bool same_quad = renderer.pending.held && std::equal(xy, xy + 8, renderer.pending.xy);
-  if (same_quad && blend == ALPHABLEND) {
-    DrawTilePair(texture, uv, rgba);
-    return;
-  }
-  if (blend == SOLIDBLEND && rgba == 0xFFFFFFFFu) {
-    RendererFlush();
-    renderer.pending.held = true;
-    renderer.pending.texture = texture;
-    std::copy(xy, xy + 8, renderer.pending.xy);
-    std::copy(uv, uv + 8, renderer.pending.uv);
-    return;
-  }
-  RendererSetTexture(texture);
-  RendererSetBlend(blend);
-  RendererQuad(xy, uv, rgba);
+unsigned RendererMagnifySampler(unsigned texture, const float xy[8], const float uv[8]) {
+  const TextureInfo* t = InfoOf(texture);
+  return t ? MagnifySampler(*t, xy, uv) : 0;
+}
+
+unsigned LinkQuadProgram(const char* uv_type, const char* fragment) {
+  return Link(VertexShader(uv_type), fragment);
+}
+
+void RendererCountDraw(int quads) {
+  renderer.current.draw_calls++;
+  renderer.current.quads += quads;
 }
 
 void RendererResume() {
@@ -592,7 +474,7 @@ void RendererCountStateChange() { renderer.current.state_changes++; }
 
 void RendererSetTexture(unsigned texture) {
   if (texture == renderer.texture) return;
-  FlushBatch();  // a held tile waits: it may still pair with the next tile
+  FlushBatch();
   renderer.texture = texture;
   renderer.current.state_changes++;
 }
@@ -667,7 +549,6 @@ void RendererReadPixels(int x, int y, int width, int height, std::uint8_t* rgba)
 
 void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba) {
   if (!renderer.ready) return;
-  EmitPendingTile();
   float sampled_uv[8];
   const GLuint sampler = Sampling(renderer.texture, xy, uv, sampled_uv);
   const int program = renderer.blend == MASKBLEND ? kMask : rgba == 0xFFFFFFFFu ? kPlain : kTinted;
@@ -713,8 +594,7 @@ void SetFilters(bool filtered, bool mipmapped) {
 }
 
 void BindForChange(unsigned texture) {
-  // The pending batch, or a held tile, may still sample this texture as it was.
-  if (renderer.pending.held && renderer.pending.texture == texture) EmitPendingTile();
+  // The pending batch may still sample this texture as it was.
   FlushBatch();
   glBindTexture(GL_TEXTURE_2D, texture);
   renderer.gpu_texture = texture;
@@ -774,7 +654,6 @@ void SetTextureRepeat(unsigned texture, bool repeat) {
 
 void DeleteTexture(unsigned texture) {
   if (!renderer.ready || !texture) return;
-  if (renderer.pending.held && renderer.pending.texture == texture) EmitPendingTile();
   if (renderer.texture == texture) {
     RendererFlush();
     renderer.texture = 0;

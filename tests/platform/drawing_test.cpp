@@ -354,11 +354,7 @@ TEST_F(DrawingTest, ASolidTileAndAnAlphaTileOverItDrawInOnePassWithTheSameResult
   ImagePtr back = FlatTile(0xFF6496C8);   // (100, 150, 200)
   ImagePtr front = FlatTile(0x80FF0000);  // red at alpha 128
   Flip(0);
-  SetBlend(SOLIDBLEND);
-  ImageTile(back, 3, 5);
-  SetBlend(ALPHABLEND);
-  SetColor(255, 255, 255);
-  ImageTile(front, 7, 1);
+  ImageTileLayers(back, 3, 5, front, 7, 1);
   std::uint32_t fused = Pixel(40, 40);
   Flip(0);
   EXPECT_EQ(LastFrameStats().draw_calls, 1);
@@ -367,14 +363,12 @@ TEST_F(DrawingTest, ASolidTileAndAnAlphaTileOverItDrawInOnePassWithTheSameResult
   EXPECT_NEAR(Green(fused), 150 - 150 * 128 / 255, 2);
   EXPECT_NEAR(Blue(fused), 200 - 200 * 128 / 255, 2);
 
-  // The same two draws kept apart by a state change in between give the same picture.
+  // The same two layers drawn one at a time give the same picture.
   SetBlend(SOLIDBLEND);
   ImageTile(back, 3, 5);
-  SetViewport(0, 0, kWidth - 1, kHeight);
   SetBlend(ALPHABLEND);
   ImageTile(front, 7, 1);
   std::uint32_t separate = Pixel(40, 40);
-  SetViewport(0, 0, kWidth, kHeight);
   EXPECT_NEAR(Red(separate), Red(fused), 1);
   EXPECT_NEAR(Green(separate), Green(fused), 1);
   EXPECT_NEAR(Blue(separate), Blue(fused), 1);
@@ -397,13 +391,14 @@ TEST_F(DrawingTest, FusedMipMappedTilesMatchSeparateDrawsMagnifiedAndMinified) {
   ImagePtr back = PatternTile(0x9E3779B1u, 0xFF000000u);
   ImagePtr front = PatternTile(0x85EBCA77u, 0x00000000u);
   auto draw = [&](bool apart) {
-    SetBlend(SOLIDBLEND);
-    ImageTile(back, 3.25f, 5.5f);
-    if (apart) SetViewport(0, 0, kWidth - 1, kHeight);  // keeps the two draws from fusing
-    SetBlend(ALPHABLEND);
-    SetColor(255, 255, 255);
-    ImageTile(front, 7.5f, 1.75f);
-    SetViewport(0, 0, kWidth, kHeight);
+    if (apart) {
+      SetBlend(SOLIDBLEND);
+      ImageTile(back, 3.25f, 5.5f);
+      SetBlend(ALPHABLEND);
+      ImageTile(front, 7.5f, 1.75f);
+    } else {
+      ImageTileLayers(back, 3.25f, 5.5f, front, 7.5f, 1.75f);
+    }
     return GrabPixmap(0, 0, kWidth - 1, kHeight);
   };
   for (float scale : {2.5f, 1.0f, 0.4f}) {
@@ -504,7 +499,7 @@ TEST_F(DrawingTest, AnEmbeddedPictureGivesUpWhatItCanMakeAgain) {
   EXPECT_EQ(embedded->pixmaps[0], locked) << "pixels handed out for writing are kept";
 }
 
-TEST_F(DrawingTest, AHeldTileIsDrawnBeforeWhateverFollowsIt) {
+TEST_F(DrawingTest, ATileIsDrawnBeforeWhateverFollowsIt) {
   ImagePtr back = FlatTile(0xFF0000FF);
   SetBlend(SOLIDBLEND);
   ImageTile(back, 0, 0);
@@ -515,7 +510,7 @@ TEST_F(DrawingTest, AHeldTileIsDrawnBeforeWhateverFollowsIt) {
   SetColor(255, 255, 255);
   Flip(0);
   ImageTile(back, 0, 0);
-  Flip(0);  // a tile held at the end of the frame is shown too
+  Flip(0);
   EXPECT_EQ(LastFrameStats().quads, 1);
   EXPECT_EQ(LastFrameStats().draw_calls, 1);
 }
@@ -565,20 +560,26 @@ TEST_F(DrawingTest, QuadsBeforeEachFlushCauseKeepTheStateTheyWereDrawnIn) {
   EXPECT_EQ(LastFrameStats().draw_calls, 1) << "frame end";
 }
 
-// A held tile still pairs with the next one across a clip or projection set to what it was.
 TEST_F(DrawingTest, SettingTheClipOrProjectionItHasFlushesNothing) {
-  ImagePtr back = FlatTile(0xFF0000FF), front = FlatTile(0x80FF0000);
-  Flip(0);
   SetBlend(SOLIDBLEND);
-  ImageTile(back, 0, 0);
-  SetViewport(0, 0, kWidth, kHeight);
-  SetProjectionSize(kWidth, kHeight);
-  SetBlend(ALPHABLEND);
-  ImageTile(front, 0, 0);
-  DrawRect(0, 0, 4, 4);
-  SetViewport(0, 0, kWidth, kHeight);
-  SetProjectionSize(kWidth, kHeight);
-  DrawRect(10, 0, 4, 4);
+  SetViewport(10, 10, 100, 100);
   Flip(0);
-  EXPECT_EQ(LastFrameStats().draw_calls, 2);  // the pair, then both rectangles
+  DrawRect(0, 0, 40, 40);
+  SetViewport(10, 10, 100, 100);
+  SetProjectionSize(kWidth, kHeight);
+  DrawRect(50, 0, 4, 4);
+  Flip(0);
+  EXPECT_EQ(LastFrameStats().draw_calls, 1);
+}
+
+// A tinted back layer cannot share the pass; drawn on its own, it looks the same.
+TEST_F(DrawingTest, TintedTileLayersDrawAsTwoTiles) {
+  ImagePtr back = FlatTile(0xFFFFFFFF), front = FlatTile(0x00000000);
+  SetColor(0, 255, 0);
+  Flip(0);
+  ImageTileLayers(back, 0, 0, front, 0, 0);
+  EXPECT_EQ(Pixel(40, 40), 0xFF00FF00u);
+  Flip(0);
+  EXPECT_EQ(LastFrameStats().draw_calls, 2);
+  EXPECT_EQ(DrawState().blend_mode, ALPHABLEND);
 }

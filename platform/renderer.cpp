@@ -11,8 +11,9 @@
 //   back buffer  cleared, read or resampled into;
 //   full buffer  kMaxQuads pending;
 //   frame end    RendererFlush before the swap.
-// Setting any of these to what it already is flushes nothing. GPU state follows the batch
-// only when it is drawn (FlushBatch), never when it is set.
+// Setting any of these to what it already is flushes nothing. Texture, blend, program and
+// sampler reach the GPU when the batch is drawn (FlushBatch); projection, viewport and clip when
+// set, after the flush.
 #include "platform/renderer.hpp"
 
 #include <epoxy/gl.h>

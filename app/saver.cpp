@@ -363,10 +363,8 @@ void SaverDrawFrame() {
     SetTransform(0, 1, 1);
     SetAlpha(1);
     SetColor(255, 255, 255);
-    SetBlend(SOLIDBLEND);
-    ImageTile(Scene.back_layer, Scene.background_x * 0.5f, Scene.background_y * 0.5f);
-    SetBlend(ALPHABLEND);
-    ImageTile(Scene.front_layer, Scene.background_x, Scene.background_y);
+    ImageTileLayers(Scene.back_layer, Scene.background_x * 0.5f, Scene.background_y * 0.5f,
+                    Scene.front_layer, Scene.background_x, Scene.background_y);
   } else {
     Cls();
   }

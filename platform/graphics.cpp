@@ -19,10 +19,11 @@ GraphicsContext& Context() {
 }
 
 void ApplyViewport() {
-  auto& c = Context();
-  auto& s = c.state;
-  bool whole = s.viewport_x == 0 && s.viewport_y == 0 && s.viewport_w == c.back_w &&
-               s.viewport_h == c.back_h;
+  auto& s = Context().state;
+  int back_w, back_h;
+  RendererBackBufferSize(back_w, back_h);
+  bool whole = s.viewport_x == 0 && s.viewport_y == 0 && s.viewport_w == back_w &&
+               s.viewport_h == back_h;
   RendererSetClip(s.viewport_x, s.viewport_y, s.viewport_w, s.viewport_h, !whole);
 }
 
@@ -48,12 +49,18 @@ void EmitQuad(float x0, float y0, float x1, float y1, float tx, float ty, const 
 }
 
 float PixelsToUnitsX(float px) {
-  auto& c = Context();
-  return px * c.proj_w / float(c.back_w);
+  int back_w, back_h;
+  float proj_w, proj_h;
+  RendererBackBufferSize(back_w, back_h);
+  RendererProjectionSize(proj_w, proj_h);
+  return px * proj_w / float(back_w);
 }
 float PixelsToUnitsY(float py) {
-  auto& c = Context();
-  return py * c.proj_h / float(c.back_h);
+  int back_w, back_h;
+  float proj_w, proj_h;
+  RendererBackBufferSize(back_w, back_h);
+  RendererProjectionSize(proj_w, proj_h);
+  return py * proj_h / float(back_h);
 }
 
 bool EnsureVideo() {
@@ -76,16 +83,14 @@ using detail::Context;
 
 namespace {
 
-void ResetDrawState() {
+// For a back buffer of the given size.
+void ResetDrawState(int back_w, int back_h) {
   auto& c = Context();
   FontPtr font = c.state.image_font;
   c.state = TMax2DGraphics{};
-  c.state.viewport_w = c.back_w;
-  c.state.viewport_h = c.back_h;
-  c.proj_w = float(c.back_w);
-  c.proj_h = float(c.back_h);
-  detail::RendererSetBackBuffer(c.back_w, c.back_h);
-  detail::RendererSetProjection(c.proj_w, c.proj_h);
+  detail::RendererSetBackBuffer(back_w, back_h);
+  detail::RendererBackBufferSize(c.state.viewport_w, c.state.viewport_h);
+  detail::RendererSetProjection(float(c.state.viewport_w), float(c.state.viewport_h));
   detail::ApplyViewport();
   detail::RendererSetBlend(c.state.blend_mode);
 }
@@ -128,13 +133,14 @@ int AttachContext(int width, int height, int depth, int hertz) {
   c.height = height;
   c.depth = depth;
   c.hertz = hertz;
-  SDL_GL_GetDrawableSize(c.window, &c.back_w, &c.back_h);
-  if (c.back_w <= 0 || c.back_h <= 0) {
-    c.back_w = width;
-    c.back_h = height;
+  int back_w = 0, back_h = 0;
+  SDL_GL_GetDrawableSize(c.window, &back_w, &back_h);
+  if (back_w <= 0 || back_h <= 0) {
+    back_w = width;
+    back_h = height;
   }
   c.swap_interval = -2;
-  ResetDrawState();
+  ResetDrawState(back_w, back_h);
   detail::InputGraphicsOpened();
   return 1;
 }
@@ -150,10 +156,10 @@ int OpenInTargetWindow() {
     GraphicsClose();
     return 0;
   }
-  c.width = c.back_w = width;
-  c.height = c.back_h = height;
+  c.width = width;
+  c.height = height;
   c.depth = c.hertz = 0;
-  ResetDrawState();
+  ResetDrawState(width, height);
   return 1;
 }
 
@@ -196,8 +202,8 @@ int GraphicsFollowTargetWindow() {
   int width = 0, height = 0;
   if (!detail::ForeignWindowSize(c.target_window, width, height)) return -1;
   if (width == c.width && height == c.height) return 0;
-  c.width = c.back_w = width;
-  c.height = c.back_h = height;
+  c.width = width;
+  c.height = height;
   detail::RendererSetBackBuffer(width, height);
   auto& s = c.state;
   s.viewport_x = s.viewport_y = 0;
@@ -417,19 +423,19 @@ void GetMaskColor(int& r, int& g, int& b) {
 }
 
 void SetProjectionSize(float width, float height) {
-  auto& c = Context();
   if (!(width > 0.0f) || !(height > 0.0f) || !std::isfinite(width) || !std::isfinite(height))
     return;
-  c.proj_w = width;
-  c.proj_h = height;
   detail::RendererSetProjection(width, height);
 }
 
-void ResetProjection() { SetProjectionSize(float(Context().back_w), float(Context().back_h)); }
+void ResetProjection() {
+  int back_w, back_h;
+  detail::RendererBackBufferSize(back_w, back_h);
+  SetProjectionSize(float(back_w), float(back_h));
+}
 
 void GetProjectionSize(float& width, float& height) {
-  width = Context().proj_w;
-  height = Context().proj_h;
+  detail::RendererProjectionSize(width, height);
 }
 
 RenderStats CurrentFrameStats() { return detail::RendererCurrentStats(); }

@@ -151,6 +151,11 @@ bool GetAutoMidHandle();
 void ImageDraw(const ImagePtr& image, float x, float y, int frame = 0);
 void ImageDrawRect(const ImagePtr& image, float x, float y, float w, float h, int frame = 0);
 void ImageTile(const ImagePtr& image, float x, float y, int frame = 0);
+// The background of a tiled scene: back tiled solid and front tiled alpha-blended over it,
+// both in the current colour, as ImageTile of each with those blends would draw them (and the
+// blend is ALPHABLEND afterwards). In white, two layers of repeating quads go out in one pass.
+void ImageTileLayers(const ImagePtr& back, float back_x, float back_y, const ImagePtr& front,
+                     float front_x, float front_y);
 
 // --- Pixmaps ----------------------------------------------------------------------------------
 

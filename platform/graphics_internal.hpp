@@ -16,8 +16,6 @@ struct GraphicsContext {
   int driver = kDriverOpenGL;
   std::string title;
   int width = 0, height = 0, depth = 0, hertz = 0;
-  int back_w = 1, back_h = 1;  // drawable size in pixels
-  float proj_w = 1.0f, proj_h = 1.0f;
   int swap_interval = -2;
   bool auto_mid_handle = false;
   unsigned long target_window = 0;  // an X window of another program to draw into

@@ -1,10 +1,7 @@
 // Images: frames, their textures, loading, grabbing and drawing.
 #include "platform/image.hpp"
 
-#include <epoxy/gl.h>
-
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 #include "platform/graphics.hpp"
@@ -66,6 +63,12 @@ unsigned TImageFrame::Resampled(int width, int height) {
   c.height = height;
   std::copy(uv, uv + 4, c.uv);
   return c.texture;
+}
+
+void TImageFrame::SetTiled() {
+  if (repeat_) return;
+  repeat_ = true;
+  if (HasTexture()) detail::SetTextureRepeat(texture_, true);
 }
 
 unsigned TImageFrame::Texture() {
@@ -250,106 +253,23 @@ void ImageDrawRect(const ImagePtr& image, float x, float y, float w, float h, in
   f->Draw(x0, y0, x0 + w, y0 + h, x + s.origin_x, y + s.origin_y);
 }
 
-namespace {
-
-// Copies larger than this are not worth their memory; such tiles are sampled as they are.
-constexpr long kMaxResampledPixels = 1L << 20;
-
-// A filtered image magnified on the screen is tiled from a copy resampled to its size there,
-// drawn pixel for pixel from a whole-pixel offset: nearest sampling then gives the pixels that
-// bilinear sampling of the image would, at a fraction of the cost on a software rasteriser.
-// The size on the screen is rounded to whole pixels (a tile magnified to 409.6 is drawn 410
-// wide), and so is the offset, so the tiling moves in whole-pixel steps. Each copy on the
-// screen is a quad of its own that samples inside the copy, so a software rasteriser draws it
-// as a plain copy of rows. view is the viewport in projection units; (px, py) where a tile's
-// corner lands in it.
-bool TileResampled(TImageFrame& f, const TImage& image, float px, float py, const float view[4]) {
-  if (!(image.flags & FILTEREDIMAGE)) return false;
-  const float unit_x = detail::PixelsToUnitsX(1.0f), unit_y = detail::PixelsToUnitsY(1.0f);
-  const long width = std::lround(float(image.width) / unit_x);
-  const long height = std::lround(float(image.height) / unit_y);
-  if (width < image.width || height < image.height || width * height > kMaxResampledPixels)
-    return false;
-  unsigned copy = f.Resampled(int(width), int(height));
-  if (!copy) return false;
-  // The viewport and the first tile's corner in back-buffer pixels, that corner at or left of
-  // and above the viewport's.
-  const long view_w = std::lround(view[2] / unit_x), view_h = std::lround(view[3] / unit_y);
-  long first_x = std::lround(px / unit_x), first_y = std::lround(py / unit_y);
-  first_x -= (first_x > 0 ? (first_x + width - 1) / width : 0) * width;
-  first_y -= (first_y > 0 ? (first_y + height - 1) / height : 0) * height;
-  detail::RendererSetTexture(copy);
-  detail::RendererSetBlend(DrawState().blend_mode);
-  const std::uint32_t color = detail::CurrentColor();
-  for (long ty = first_y; ty < view_h; ty += height) {
-    const long y0 = std::max(ty, 0L), y1 = std::min(ty + height, view_h);
-    for (long tx = first_x; tx < view_w; tx += width) {
-      const long x0 = std::max(tx, 0L), x1 = std::min(tx + width, view_w);
-      const float u0 = float(x0 - tx) / float(width), u1 = float(x1 - tx) / float(width);
-      const float v0 = float(y0 - ty) / float(height), v1 = float(y1 - ty) / float(height);
-      const float l = view[0] + float(x0) * unit_x, r = view[0] + float(x1) * unit_x;
-      const float t = view[1] + float(y0) * unit_y, b = view[1] + float(y1) * unit_y;
-      const float xy[8] = {l, t, r, t, r, b, l, b};
-      const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
-      detail::RendererQuad(xy, uv, color);
-    }
-  }
-  return true;
-}
-
-}  // namespace
-
-void ImageTile(const ImagePtr& image, float x, float y, int frame) {
-  if (!image || image->width <= 0 || image->height <= 0) return;
-  if (frame < 0 || frame >= image->FrameCount()) return;
-  TImageFrame* f = image->frames[std::size_t(frame)].get();
-  if (!f->repeat_) {
-    f->repeat_ = true;
-    if (f->HasTexture()) detail::SetTextureRepeat(f->texture_, true);
-  }
-  const auto& s = DrawState();
-  // The viewport in projection units; the tiling ignores rotation and scale.
-  float vx = detail::PixelsToUnitsX(float(s.viewport_x));
-  float vy = detail::PixelsToUnitsY(float(s.viewport_y));
-  float vw = detail::PixelsToUnitsX(float(s.viewport_w));
-  float vh = detail::PixelsToUnitsY(float(s.viewport_h));
-  float w = float(image->width), h = float(image->height);
-  // Where a tile's top-left corner lands, reduced modulo the size; the texture repeats from
-  // there, so one quad covers the viewport.
-  float px = std::fmod(x + s.origin_x - image->handle_x - vx, w);
-  float py = std::fmod(y + s.origin_y - image->handle_y - vy, h);
-  if (!std::isfinite(px) || !std::isfinite(py)) return;
-  const float view[4] = {vx, vy, vw, vh};
-  if (TileResampled(*f, *image, px, py, view)) return;
-  if (!f->Texture()) return;
-  float su = f->u1 - f->u0, sv = f->v1 - f->v0;
-  float u0 = f->u0 + (-px / w) * su, v0 = f->v0 + (-py / h) * sv;
-  float u1 = u0 + (vw / w) * su, v1 = v0 + (vh / h) * sv;
-  const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
-  float xy[8] = {vx, vy, vx + vw, vy, vx + vw, vy + vh, vx, vy + vh};
-  detail::RendererTile(f->texture_, s.blend_mode, xy, uv, detail::CurrentColor());
-}
-
 // --- pixmaps ---------------------------------------------------------------------------------
 
 PixmapPtr GrabPixmap(int x, int y, int w, int h) {
-  auto& c = Context();
   if (!detail::RendererReady() || w <= 0 || h <= 0) return nullptr;
+  int back_w, back_h;
+  detail::RendererBackBufferSize(back_w, back_h);
   // Only the part inside the back buffer is read; the rest stays transparent black.
   int x0 = std::max(x, 0), y0 = std::max(y, 0);
-  int x1 = std::min(x + w, c.back_w), y1 = std::min(y + h, c.back_h);
+  int x1 = std::min(x + w, back_w), y1 = std::min(y + h, back_h);
   auto pixmap = std::make_shared<TPixmap>(w, h, PF_RGBA8888);
   if (x1 <= x0 || y1 <= y0) return pixmap;
-  detail::RendererFlush();
   std::vector<std::uint8_t> rows(std::size_t(x1 - x0) * (y1 - y0) * 4);
-  glReadBuffer(GL_BACK);
-  glReadPixels(x0, c.back_h - y1, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+  detail::RendererReadPixels(x0, y0, x1 - x0, y1 - y0, rows.data());
   std::size_t row_bytes = std::size_t(x1 - x0) * 4;
   for (int row = 0; row < y1 - y0; ++row) {
-    // GL's rows run bottom-up.
-    const std::uint8_t* src = rows.data() + std::size_t(y1 - y0 - 1 - row) * row_bytes;
     std::uint8_t* dst = pixmap->Row(y0 - y + row) + std::size_t(x0 - x) * 4;
-    std::memcpy(dst, src, row_bytes);
+    std::memcpy(dst, rows.data() + std::size_t(row) * row_bytes, row_bytes);
     for (int i = 3; i < int(row_bytes); i += 4) dst[i] = 255;
   }
   return pixmap;

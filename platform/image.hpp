@@ -39,6 +39,8 @@ class TImageFrame {
   // A texture of the frame resampled to width x height pixels for drawing pixel for pixel
   // (see ResampleTexture), kept until the frame's pixels, part or the size asked for change.
   unsigned Resampled(int width, int height);
+  // The frame is tiled from now on: its texture repeats, with real mip levels.
+  void SetTiled();
   bool HasTexture() const { return texture_ != 0 && generation_ == CurrentGeneration(); }
   static unsigned CurrentGeneration();
 
@@ -47,7 +49,6 @@ class TImageFrame {
  private:
   friend class TImage;
   friend void ImageUnlock(const std::shared_ptr<TImage>&, int);
-  friend void ImageTile(const std::shared_ptr<TImage>&, float, float, int);
   TImage* owner_ = nullptr;
   int index_ = 0;
   unsigned texture_ = 0;

@@ -23,15 +23,16 @@ struct InputState {
   bool suspended = false;
   bool terminate = false;
   bool auto_poll = true;
-} g;
+} input_state;
 
 bool ValidKey(int key) { return key > 0 && key < kKeys; }
 bool ValidButton(int button) { return button > 0 && button < kButtons; }
 
 void PushChar(int code) {
-  if (g.ring_count == kRing) return;  // a full ring drops new characters, as a keyboard buffer does
-  g.ring[std::size_t((g.ring_head + g.ring_count) % kRing)] = code;
-  g.ring_count++;
+  if (input_state.ring_count == kRing)
+    return;  // a full ring drops new characters, as a keyboard buffer does
+  input_state.ring[std::size_t((input_state.ring_head + input_state.ring_count) % kRing)] = code;
+  input_state.ring_count++;
 }
 
 // Keys whose press also types a control character.
@@ -44,8 +45,8 @@ int ControlChar(int key) {
 
 void KeyEvent(int key, bool down) {
   if (!ValidKey(key)) return;
-  if (down && !g.key_down[std::size_t(key)]) g.key_hits[std::size_t(key)]++;
-  g.key_down[std::size_t(key)] = down;
+  if (down && !input_state.key_down[std::size_t(key)]) input_state.key_hits[std::size_t(key)]++;
+  input_state.key_down[std::size_t(key)] = down;
 }
 
 // Left and right modifier keys also count as the generic one.
@@ -107,15 +108,15 @@ void HandleEvent(const SDL_Event& e) {
       break;
     }
     case SDL_QUIT:
-      g.terminate = true;
+      input_state.terminate = true;
       break;
     case SDL_WINDOWEVENT:
       switch (e.window.event) {
-        case SDL_WINDOWEVENT_CLOSE: g.terminate = true; break;
+        case SDL_WINDOWEVENT_CLOSE: input_state.terminate = true; break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
-        case SDL_WINDOWEVENT_MINIMIZED: g.suspended = true; break;
+        case SDL_WINDOWEVENT_MINIMIZED: input_state.suspended = true; break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
-        case SDL_WINDOWEVENT_RESTORED: g.suspended = false; break;
+        case SDL_WINDOWEVENT_RESTORED: input_state.suspended = false; break;
         default: break;
       }
       break;
@@ -125,7 +126,7 @@ void HandleEvent(const SDL_Event& e) {
 }
 
 void AutoPoll() {
-  if (g.auto_poll) PollEvents();
+  if (input_state.auto_poll) PollEvents();
 }
 
 }  // namespace
@@ -143,71 +144,71 @@ void WaitEvent() {
   PollEvents();
 }
 
-void SetAutoPoll(bool on) { g.auto_poll = on; }
+void SetAutoPoll(bool on) { input_state.auto_poll = on; }
 
 int KeyHitCount(int key) {
   AutoPoll();
   if (!ValidKey(key)) return 0;
-  int n = g.key_hits[std::size_t(key)];
-  g.key_hits[std::size_t(key)] = 0;
+  int n = input_state.key_hits[std::size_t(key)];
+  input_state.key_hits[std::size_t(key)] = 0;
   return n;
 }
 
 int MouseHitCount(int button) {
   AutoPoll();
   if (!ValidButton(button)) return 0;
-  int n = g.mouse_hits[std::size_t(button)];
-  g.mouse_hits[std::size_t(button)] = 0;
+  int n = input_state.mouse_hits[std::size_t(button)];
+  input_state.mouse_hits[std::size_t(button)] = 0;
   return n;
 }
 
 int KeyIsDown(int key) {
   AutoPoll();
-  return ValidKey(key) && g.key_down[std::size_t(key)] ? 1 : 0;
+  return ValidKey(key) && input_state.key_down[std::size_t(key)] ? 1 : 0;
 }
 
 int MouseIsDown(int button) {
   AutoPoll();
-  return ValidButton(button) && g.mouse_down[std::size_t(button)] ? 1 : 0;
+  return ValidButton(button) && input_state.mouse_down[std::size_t(button)] ? 1 : 0;
 }
 
 int MousePosX() {
   AutoPoll();
-  return g.mouse_x;
+  return input_state.mouse_x;
 }
 
 int MousePosY() {
   AutoPoll();
-  return g.mouse_y;
+  return input_state.mouse_y;
 }
 
 int NextChar() {
   AutoPoll();
-  if (g.ring_count == 0) return 0;
-  int c = g.ring[std::size_t(g.ring_head)];
-  g.ring_head = (g.ring_head + 1) % kRing;
-  g.ring_count--;
+  if (input_state.ring_count == 0) return 0;
+  int c = input_state.ring[std::size_t(input_state.ring_head)];
+  input_state.ring_head = (input_state.ring_head + 1) % kRing;
+  input_state.ring_count--;
   return c;
 }
 
 void FlushInput() {
   PollEvents();
-  g.key_hits.fill(0);
-  g.key_down.fill(false);
-  g.mouse_hits.fill(0);
-  g.mouse_down.fill(false);
-  g.ring_head = g.ring_count = 0;
+  input_state.key_hits.fill(0);
+  input_state.key_down.fill(false);
+  input_state.mouse_hits.fill(0);
+  input_state.mouse_down.fill(false);
+  input_state.ring_head = input_state.ring_count = 0;
 }
 
 int AppSuspendedQuery() {
   AutoPoll();
-  return g.suspended ? 1 : 0;
+  return input_state.suspended ? 1 : 0;
 }
 
 int AppTerminateQuery() {
   AutoPoll();
-  bool t = g.terminate;
-  g.terminate = false;
+  bool t = input_state.terminate;
+  input_state.terminate = false;
   return t ? 1 : 0;
 }
 
@@ -215,26 +216,27 @@ void InjectKey(int key, bool down) { KeyboardEvent(key, down, false); }
 
 void InjectMouseButton(int button, bool down) {
   if (!ValidButton(button)) return;
-  if (down && !g.mouse_down[std::size_t(button)]) g.mouse_hits[std::size_t(button)]++;
-  g.mouse_down[std::size_t(button)] = down;
+  if (down && !input_state.mouse_down[std::size_t(button)])
+    input_state.mouse_hits[std::size_t(button)]++;
+  input_state.mouse_down[std::size_t(button)] = down;
 }
 
 void InjectMouseMove(int x, int y) {
-  g.mouse_x = x;
-  g.mouse_y = y;
+  input_state.mouse_x = x;
+  input_state.mouse_y = y;
 }
 
 void InjectChar(int code) { PushChar(code); }
-void InjectSuspended(bool suspended) { g.suspended = suspended; }
-void InjectCloseRequest() { g.terminate = true; }
+void InjectSuspended(bool suspended) { input_state.suspended = suspended; }
+void InjectCloseRequest() { input_state.terminate = true; }
 
 namespace detail {
 void InputGraphicsOpened() {
-  g.suspended = false;
+  input_state.suspended = false;
   int x = 0, y = 0;
   SDL_GetMouseState(&x, &y);
-  g.mouse_x = x;
-  g.mouse_y = y;
+  input_state.mouse_x = x;
+  input_state.mouse_y = y;
   SDL_StartTextInput();
 }
 }  // namespace detail

@@ -1,9 +1,26 @@
+// What ends a batch. Pending quads are drawn later with the state of the moment they go out,
+// so the batch is flushed before anything that would change how they look, and at no other
+// time:
+//   texture      another one selected, or one the batch may sample uploaded, rewrapped or
+//                deleted;
+//   blend        another mode selected;
+//   shader       a quad that needs another program or sampler;
+//   projection   another projection size;
+//   viewport     another back-buffer size;
+//   clip         another clip rectangle, or the clip turned on or off;
+//   back buffer  cleared, read or resampled into;
+//   full buffer  kMaxQuads pending;
+//   frame end    RendererFlush before the swap.
+// Setting any of these to what it already is flushes nothing. Texture, blend, program and
+// sampler reach the GPU when the batch is drawn (FlushBatch); projection, viewport and clip when
+// set, after the flush.
 #include "platform/renderer.hpp"
 
 #include <epoxy/gl.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -78,33 +95,6 @@ std::string VertexShader(const char* uv_type) {
   return std::string("#version 330 core\n#define UV ") + uv_type + "\n" + kVertexShaderBody;
 }
 
-// Two tiled layers in one pass: an opaque back layer and an alpha-blended front layer over it,
-// as the two separate draws would give, with one rasterisation instead of two.
-const char* kPairFragmentShader = R"(#version 330 core
-in vec4 v_uv;
-noperspective in vec4 v_color;
-uniform sampler2D u_back;
-uniform sampler2D u_front;
-out vec4 o_color;
-void main() {
-  vec3 back = texture(u_back, v_uv.xy).rgb;
-  vec4 front = texture(u_front, v_uv.zw) * v_color;
-  o_color = vec4(mix(back, front.rgb, front.a), 1.0);
-}
-)";
-
-struct PairVertex {
-  float x, y, u0, v0, u1, v1;
-  std::uint32_t rgba;
-};
-
-// A solid full-white tile held back in case an alpha-blended tile of the same quad follows.
-struct PendingTile {
-  bool held = false;
-  unsigned texture = 0;
-  float xy[8], uv[8];
-};
-
 // What sampling a texture needs, as its last upload and wrap setting left it.
 struct TextureInfo {
   int width = 0, height = 0;
@@ -134,13 +124,10 @@ struct Renderer {
   int gpu_blend = -1;
   GLuint sampler = 0;  // 0: the texture's own sampling
   GLuint gpu_sampler = ~0u;
-  GLuint pair_program = 0, pair_vao = 0, pair_vbo = 0;
-  GLint pair_u_scale = -1;
   // Bilinear without mip levels, clamped [0] and repeating [1]: what a filtered, mip-mapped
   // texture samples like wherever it is magnified.
   GLuint magnify_sampler[2] = {0, 0};
   std::unordered_map<unsigned, TextureInfo> textures;  // made here and not yet deleted
-  PendingTile pending;
   int clip[4] = {0, 0, 0, 0};
   bool clip_on = false;
   float proj_w = 1.0f, proj_h = 1.0f;
@@ -155,7 +142,18 @@ struct Renderer {
   // a GPU blends two levels for every pixel at no cost.
   bool software = false;
   RenderStats current, last;
-} g;
+} renderer;
+
+// The driver's account of a failed compile or link is the only clue to what it lacks.
+void PrintLog(const char* what, GLuint object, bool program) {
+  GLint length = 0;
+  program ? glGetProgramiv(object, GL_INFO_LOG_LENGTH, &length)
+          : glGetShaderiv(object, GL_INFO_LOG_LENGTH, &length);
+  std::string log(std::size_t(std::max(length, 1)), '\0');
+  program ? glGetProgramInfoLog(object, GLsizei(log.size()), nullptr, log.data())
+          : glGetShaderInfoLog(object, GLsizei(log.size()), nullptr, log.data());
+  std::fprintf(stderr, "%s failed: %s\n", what, log.c_str());
+}
 
 GLuint Compile(GLenum type, const char* source) {
   GLuint shader = glCreateShader(type);
@@ -164,6 +162,7 @@ GLuint Compile(GLenum type, const char* source) {
   GLint ok = 0;
   glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
   if (!ok) {
+    PrintLog("shader compile", shader, false);
     glDeleteShader(shader);
     return 0;
   }
@@ -178,12 +177,15 @@ void TexImage(int width, int height, const void* bgra) {
 }
 
 void UseProgram(int program) {
-  if (g.gpu_program == program) return;
-  glUseProgram(g.quad[program].id);
-  g.gpu_program = program;
+  if (renderer.gpu_program == program) return;
+  glUseProgram(renderer.quad[program].id);
+  renderer.gpu_program = program;
 }
 
-void ApplyBlend(int mode) {
+// The one place the blend reaches the GPU, when something is drawn with it.
+void UseBlend(int mode) {
+  if (renderer.gpu_blend == mode) return;
+  renderer.gpu_blend = mode;
   switch (mode) {
     case ALPHABLEND:
       glEnable(GL_BLEND);
@@ -204,24 +206,30 @@ void ApplyBlend(int mode) {
 }
 
 void ApplyClip() {
-  if (g.clip_on) {
+  if (renderer.clip_on) {
     glEnable(GL_SCISSOR_TEST);
-    glScissor(g.clip[0], g.back_h - (g.clip[1] + g.clip[3]), std::max(g.clip[2], 0),
-              std::max(g.clip[3], 0));
+    glScissor(renderer.clip[0], renderer.back_h - (renderer.clip[1] + renderer.clip[3]),
+              std::max(renderer.clip[2], 0), std::max(renderer.clip[3], 0));
   } else {
     glDisable(GL_SCISSOR_TEST);
   }
+}
+
+// The viewport is the whole back buffer, and the clip is counted from its top.
+void ApplyBackBuffer() {
+  glViewport(0, 0, renderer.back_w, renderer.back_h);
+  ApplyClip();
 }
 
 // Projection units to clip space, for every quad program.
 void SetScale(float width, float height) {
   for (int i = 0; i < kQuadPrograms; ++i) {
     UseProgram(i);
-    glUniform2f(g.quad[i].u_scale, 2.0f / width, 2.0f / height);
+    glUniform2f(renderer.quad[i].u_scale, 2.0f / width, 2.0f / height);
   }
 }
 
-void ApplyProjection() { SetScale(g.proj_w, g.proj_h); }
+void ApplyProjection() { SetScale(renderer.proj_w, renderer.proj_h); }
 
 GLuint Link(const std::string& vertex, const char* fragment) {
   GLuint vs = Compile(GL_VERTEX_SHADER, vertex.c_str());
@@ -235,6 +243,7 @@ GLuint Link(const std::string& vertex, const char* fragment) {
     GLint ok = 0;
     glGetProgramiv(program, GL_LINK_STATUS, &ok);
     if (!ok) {
+      PrintLog("shader link", program, true);
       glDeleteProgram(program);
       program = 0;
     }
@@ -244,33 +253,16 @@ GLuint Link(const std::string& vertex, const char* fragment) {
   return program;
 }
 
-bool InitPairProgram() {
-  g.pair_program = Link(VertexShader("vec4"), kPairFragmentShader);
-  if (!g.pair_program) return false;
-  glUseProgram(g.pair_program);
-  g.pair_u_scale = glGetUniformLocation(g.pair_program, "u_scale");
-  glUniform1i(glGetUniformLocation(g.pair_program, "u_back"), 0);
-  glUniform1i(glGetUniformLocation(g.pair_program, "u_front"), 1);
-  glGenVertexArrays(1, &g.pair_vao);
-  glBindVertexArray(g.pair_vao);
-  glGenBuffers(1, &g.pair_vbo);
-  glBindBuffer(GL_ARRAY_BUFFER, g.pair_vbo);
-  glBufferData(GL_ARRAY_BUFFER, sizeof(PairVertex) * 4, nullptr, GL_STREAM_DRAW);
-  auto stride = GLsizei(sizeof(PairVertex));
-  glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, (void*)offsetof(PairVertex, x));
-  glVertexAttribPointer(1, 4, GL_FLOAT, GL_FALSE, stride, (void*)offsetof(PairVertex, u0));
-  glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, (void*)offsetof(PairVertex, rgba));
-  for (GLuint i = 0; i < 3; ++i) glEnableVertexAttribArray(i);
-  glGenSamplers(2, g.magnify_sampler);
+void InitSamplers() {
+  glGenSamplers(2, renderer.magnify_sampler);
   for (int repeat = 0; repeat < 2; ++repeat) {
-    GLuint sampler = g.magnify_sampler[repeat];
+    GLuint sampler = renderer.magnify_sampler[repeat];
     GLint wrap = repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE;
     glSamplerParameteri(sampler, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glSamplerParameteri(sampler, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glSamplerParameteri(sampler, GL_TEXTURE_WRAP_S, wrap);
     glSamplerParameteri(sampler, GL_TEXTURE_WRAP_T, wrap);
   }
-  return true;
 }
 
 bool InitQuadProgram(QuadProgram& p, const char* fragment) {
@@ -289,18 +281,19 @@ bool RendererInit() {
   const char* fragment[kQuadPrograms] = {kTintedFragmentShader, kPlainFragmentShader,
                                          kMaskFragmentShader};
   for (int i = 0; i < kQuadPrograms; ++i)
-    if (!InitQuadProgram(g.quad[i], fragment[i])) return false;
-  if (!InitPairProgram()) return false;
+    if (!InitQuadProgram(renderer.quad[i], fragment[i])) return false;
+  InitSamplers();
+  if (!TileDrawingInit()) return false;
   // The compiler's tables (megabytes of built-in functions) are not needed again. The call is
   // OpenGL 4.1's (or an extension's); older drivers keep their tables.
   if (epoxy_gl_version() >= 41 || epoxy_has_gl_extension("GL_ARB_ES2_compatibility"))
     glReleaseShaderCompiler();
-  g.gpu_program = -1;
+  renderer.gpu_program = -1;
 
-  glGenVertexArrays(1, &g.vao);
-  glBindVertexArray(g.vao);
-  glGenBuffers(1, &g.vbo);
-  glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
+  glGenVertexArrays(1, &renderer.vao);
+  glBindVertexArray(renderer.vao);
+  glGenBuffers(1, &renderer.vbo);
+  glBindBuffer(GL_ARRAY_BUFFER, renderer.vbo);
   glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), (void*)offsetof(Vertex, x));
   glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), (void*)offsetof(Vertex, u));
   glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(Vertex),
@@ -320,118 +313,86 @@ bool RendererInit() {
     i[4] = q * 4 + 2;
     i[5] = q * 4 + 3;
   }
-  glGenBuffers(1, &g.ibo);
-  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g.ibo);
+  glGenBuffers(1, &renderer.ibo);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, renderer.ibo);
   glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(GLuint)),
                indices.data(), GL_STATIC_DRAW);
 
   std::uint32_t white = 0xFFFFFFFFu;
-  glGenTextures(1, &g.white);
+  glGenTextures(1, &renderer.white);
   glActiveTexture(GL_TEXTURE0);
-  glBindTexture(GL_TEXTURE_2D, g.white);
+  glBindTexture(GL_TEXTURE_2D, renderer.white);
   TexImage(1, 1, &white);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
 
-  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &g.max_texture_size);
-  const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-  g.software = renderer && std::strstr(renderer, "llvmpipe");
-  g.quads_per_draw = g.software ? 16 : kQuadsPerDraw;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &renderer.max_texture_size);
+  const char* name = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+  renderer.software = name && std::strstr(name, "llvmpipe");
+  renderer.quads_per_draw = renderer.software ? 16 : kQuadsPerDraw;
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  g.vertices.reserve(std::size_t(kMaxQuads) * 4);
-  g.ready = true;
-  ++g.generation;
-  g.gpu_texture = ~0u;
-  g.gpu_blend = -1;
-  g.gpu_sampler = ~0u;
-  g.texture = 0;
-  g.blend = MASKBLEND;
-  g.pending.held = false;
-  g.current = g.last = RenderStats{};
-  g.textures.clear();
+  renderer.vertices.reserve(std::size_t(kMaxQuads) * 4);
+  renderer.ready = true;
+  ++renderer.generation;
+  renderer.gpu_texture = ~0u;
+  renderer.gpu_blend = -1;
+  renderer.gpu_sampler = ~0u;
+  renderer.texture = 0;
+  renderer.blend = MASKBLEND;
+  renderer.current = renderer.last = RenderStats{};
+  renderer.textures.clear();
   ApplyProjection();
   ApplyClip();
   return true;
 }
 
 void RendererShutdown() {
-  if (!g.ready) return;
-  glDeleteTextures(1, &g.white);
-  glDeleteBuffers(1, &g.vbo);
-  glDeleteBuffers(1, &g.ibo);
-  glDeleteVertexArrays(1, &g.vao);
-  for (QuadProgram& p : g.quad) glDeleteProgram(p.id);
-  glDeleteBuffers(1, &g.pair_vbo);
-  glDeleteVertexArrays(1, &g.pair_vao);
-  glDeleteProgram(g.pair_program);
-  glDeleteSamplers(2, g.magnify_sampler);
-  g.pending.held = false;
-  g.vertices.clear();
-  g.ready = false;
-  ++g.generation;  // textures of the old context are gone with it
+  if (!renderer.ready) return;
+  glDeleteTextures(1, &renderer.white);
+  glDeleteBuffers(1, &renderer.vbo);
+  glDeleteBuffers(1, &renderer.ibo);
+  glDeleteVertexArrays(1, &renderer.vao);
+  for (QuadProgram& p : renderer.quad) glDeleteProgram(p.id);
+  TileDrawingShutdown();
+  glDeleteSamplers(2, renderer.magnify_sampler);
+  renderer.vertices.clear();
+  renderer.ready = false;
+  ++renderer.generation;  // textures of the old context are gone with it
 }
 
-bool RendererReady() { return g.ready; }
-int RendererLiveTextures() { return g.ready ? int(g.textures.size()) : 0; }
-unsigned RendererGeneration() { return g.generation; }
-
-namespace {
-void FlushBatch();
-
-// Draws a held tile as the ordinary quad it is, keeping the texture and blend that the caller
-// has chosen for what comes next.
-void EmitPendingTile() {
-  if (!g.pending.held) return;
-  g.pending.held = false;
-  unsigned texture = g.texture;
-  int blend = g.blend;
-  g.texture = g.pending.texture;
-  g.blend = SOLIDBLEND;
-  int program = g.program;
-  g.program = kPlain;
-  g.current.quads++;
-  for (int i = 0; i < 4; ++i)
-    g.vertices.push_back(Vertex{g.pending.xy[i * 2], g.pending.xy[i * 2 + 1], g.pending.uv[i * 2],
-                                g.pending.uv[i * 2 + 1], 0xFFFFFFFFu});
-  FlushBatch();
-  g.texture = texture;
-  g.blend = blend;
-  g.program = program;
-}
-}  // namespace
-
-void RendererFlush() {
-  EmitPendingTile();
-  FlushBatch();
-}
+bool RendererReady() { return renderer.ready; }
+int RendererLiveTextures() { return renderer.ready ? int(renderer.textures.size()) : 0; }
+unsigned RendererGeneration() { return renderer.generation; }
 
 namespace {
 void FlushBatch() {
-  if (!g.ready || g.vertices.empty()) return;
-  UseProgram(g.program);
-  if (g.gpu_texture != g.texture) {
-    glBindTexture(GL_TEXTURE_2D, g.texture ? g.texture : g.white);
-    g.gpu_texture = g.texture;
+  if (!renderer.ready || renderer.vertices.empty()) return;
+  UseProgram(renderer.program);
+  if (renderer.gpu_texture != renderer.texture) {
+    glBindTexture(GL_TEXTURE_2D, renderer.texture ? renderer.texture : renderer.white);
+    renderer.gpu_texture = renderer.texture;
   }
-  if (g.gpu_blend != g.blend) {
-    ApplyBlend(g.blend);
-    g.gpu_blend = g.blend;
+  UseBlend(renderer.blend);
+  if (renderer.gpu_sampler != renderer.sampler) {
+    glBindSampler(0, renderer.sampler);
+    renderer.gpu_sampler = renderer.sampler;
   }
-  if (g.gpu_sampler != g.sampler) {
-    glBindSampler(0, g.sampler);
-    g.gpu_sampler = g.sampler;
-  }
-  GLsizeiptr bytes = GLsizeiptr(g.vertices.size() * sizeof(Vertex));
+  GLsizeiptr bytes = GLsizeiptr(renderer.vertices.size() * sizeof(Vertex));
   // Fresh storage each time, so the driver need not wait for the previous draw to finish.
-  glBufferData(GL_ARRAY_BUFFER, bytes, g.vertices.data(), GL_STREAM_DRAW);
-  const GLsizei quads = GLsizei(g.vertices.size() / 4);
-  for (GLsizei first = 0; first < quads; first += g.quads_per_draw)
-    glDrawElementsBaseVertex(GL_TRIANGLES, std::min(g.quads_per_draw, quads - first) * 6,
+  glBufferData(GL_ARRAY_BUFFER, bytes, renderer.vertices.data(), GL_STREAM_DRAW);
+  const GLsizei quads = GLsizei(renderer.vertices.size() / 4);
+  for (GLsizei first = 0; first < quads; first += renderer.quads_per_draw)
+    glDrawElementsBaseVertex(GL_TRIANGLES, std::min(renderer.quads_per_draw, quads - first) * 6,
                              GL_UNSIGNED_INT, nullptr, first * 4);
-  g.current.draw_calls++;
-  g.vertices.clear();
+  renderer.current.draw_calls++;
+  renderer.vertices.clear();
 }
+}  // namespace
+
+void RendererFlush() { FlushBatch(); }
+
+namespace {
 
 // The sampler to draw a quad with: a filtered, mip-mapped texture spread over at least a pixel
 // per texel along both edges of the quad is only ever magnified, so the plain bilinear sampler
@@ -442,7 +403,8 @@ GLuint MagnifySampler(const TextureInfo& t, const float xy[8], const float uv[8]
   if (!t.filtered || !t.mipmapped) return 0;
   const bool upright = uv[1] == uv[3] && uv[0] == uv[6];
   if (!upright) return 0;
-  const float to_px_x = float(g.back_w) / g.proj_w, to_px_y = float(g.back_h) / g.proj_h;
+  const float to_px_x = float(renderer.back_w) / renderer.proj_w,
+              to_px_y = float(renderer.back_h) / renderer.proj_h;
   const float ax = (xy[2] - xy[0]) * to_px_x, ay = (xy[3] - xy[1]) * to_px_y;  // first edge
   const float bx = (xy[6] - xy[0]) * to_px_x, by = (xy[7] - xy[1]) * to_px_y;  // second edge
   const float a2 = ax * ax + ay * ay, b2 = bx * bx + by * by;
@@ -450,17 +412,12 @@ GLuint MagnifySampler(const TextureInfo& t, const float xy[8], const float uv[8]
   if (!(dot * dot <= 1e-6f * a2 * b2)) return 0;  // not a rectangle on the screen
   const float tu = (uv[2] - uv[0]) * float(t.width), tv = (uv[7] - uv[1]) * float(t.height);
   if (!(a2 >= tu * tu && b2 >= tv * tv)) return 0;
-  return g.magnify_sampler[t.repeat ? 1 : 0];
+  return renderer.magnify_sampler[t.repeat ? 1 : 0];
 }
 
 const TextureInfo* InfoOf(unsigned texture) {
-  auto it = g.textures.find(texture);
-  return it == g.textures.end() ? nullptr : &it->second;
-}
-
-GLuint SamplerFor(unsigned texture, const float xy[8], const float uv[8]) {
-  const TextureInfo* t = InfoOf(texture);
-  return t ? MagnifySampler(*t, xy, uv) : 0;
+  auto it = renderer.textures.find(texture);
+  return it == renderer.textures.end() ? nullptr : &it->second;
 }
 
 // How a quad samples its texture: the sampler (MagnifySampler) and the texture coordinates. A
@@ -471,7 +428,8 @@ GLuint Sampling(unsigned texture, const float xy[8], const float uv[8], float ou
   const TextureInfo* t = InfoOf(texture);
   if (!t) return 0;
   if (t->packed.levels.empty()) return MagnifySampler(*t, xy, uv);
-  const float to_px_x = float(g.back_w) / g.proj_w, to_px_y = float(g.back_h) / g.proj_h;
+  const float to_px_x = float(renderer.back_w) / renderer.proj_w,
+              to_px_y = float(renderer.back_h) / renderer.proj_h;
   float px[8], texels[8];
   for (int i = 0; i < 4; ++i) {
     px[i * 2] = xy[i * 2] * to_px_x;
@@ -483,141 +441,128 @@ GLuint Sampling(unsigned texture, const float xy[8], const float uv[8], float ou
   return 0;
 }
 
-void DrawTilePair(unsigned front, const float uv[8], std::uint32_t rgba) {
-  PairVertex v[4];
-  for (int i = 0; i < 4; ++i)
-    v[i] = {g.pending.xy[i * 2], g.pending.xy[i * 2 + 1], g.pending.uv[i * 2],
-            g.pending.uv[i * 2 + 1], uv[i * 2], uv[i * 2 + 1], rgba};
-  g.pending.held = false;
-  glUseProgram(g.pair_program);
-  glUniform2f(g.pair_u_scale, 2.0f / g.proj_w, 2.0f / g.proj_h);
-  glBindVertexArray(g.pair_vao);
-  glBindBuffer(GL_ARRAY_BUFFER, g.pair_vbo);
-  glBufferData(GL_ARRAY_BUFFER, sizeof v, v, GL_STREAM_DRAW);
-  glActiveTexture(GL_TEXTURE1);
-  glBindTexture(GL_TEXTURE_2D, front);
-  glActiveTexture(GL_TEXTURE0);
-  glBindTexture(GL_TEXTURE_2D, g.pending.texture);
-  glBindSampler(0, SamplerFor(g.pending.texture, g.pending.xy, g.pending.uv));
-  glBindSampler(1, SamplerFor(front, g.pending.xy, uv));
-  glDisable(GL_BLEND);
-  glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
-  glBindSampler(0, 0);
-  glBindSampler(1, 0);
-  g.current.draw_calls++;
-  g.current.quads += 2;
-  // Back to the batch's own objects; its program, texture and blend are set again when used.
-  g.gpu_program = -1;
-  glBindVertexArray(g.vao);
-  glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
-  g.gpu_texture = ~0u;
-  g.gpu_blend = -1;
-  g.gpu_sampler = ~0u;
-}
 }  // namespace
 
-void RendererTile(unsigned texture, int blend, const float xy[8], const float uv[8],
-                  std::uint32_t rgba) {
-  if (!g.ready) return;
-  bool same_quad = g.pending.held && std::equal(xy, xy + 8, g.pending.xy);
-  if (same_quad && blend == ALPHABLEND) {
-    DrawTilePair(texture, uv, rgba);
-    return;
-  }
-  if (blend == SOLIDBLEND && rgba == 0xFFFFFFFFu) {
-    RendererFlush();
-    g.pending.held = true;
-    g.pending.texture = texture;
-    std::copy(xy, xy + 8, g.pending.xy);
-    std::copy(uv, uv + 8, g.pending.uv);
-    return;
-  }
-  RendererSetTexture(texture);
-  RendererSetBlend(blend);
-  RendererQuad(xy, uv, rgba);
+unsigned RendererMagnifySampler(unsigned texture, const float xy[8], const float uv[8]) {
+  const TextureInfo* t = InfoOf(texture);
+  return t ? MagnifySampler(*t, xy, uv) : 0;
+}
+
+unsigned LinkQuadProgram(const char* uv_type, const char* fragment) {
+  return Link(VertexShader(uv_type), fragment);
+}
+
+void RendererCountDraw(int quads) {
+  renderer.current.draw_calls++;
+  renderer.current.quads += quads;
 }
 
 void RendererResume() {
-  if (!g.ready) return;
-  g.gpu_program = -1;
-  glBindVertexArray(g.vao);
-  glBindBuffer(GL_ARRAY_BUFFER, g.vbo);
-  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g.ibo);
+  if (!renderer.ready) return;
+  renderer.gpu_program = -1;
+  glBindVertexArray(renderer.vao);
+  glBindBuffer(GL_ARRAY_BUFFER, renderer.vbo);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, renderer.ibo);
   glActiveTexture(GL_TEXTURE0);
-  g.gpu_texture = ~0u;
-  g.gpu_blend = -1;
-  g.gpu_sampler = ~0u;
+  renderer.gpu_texture = ~0u;
+  renderer.gpu_blend = -1;
+  renderer.gpu_sampler = ~0u;
   ApplyProjection();
-  ApplyClip();
+  ApplyBackBuffer();
 }
 
-void RendererCountStateChange() { g.current.state_changes++; }
+void RendererCountStateChange() { renderer.current.state_changes++; }
 
 void RendererSetTexture(unsigned texture) {
-  if (texture == g.texture) return;
-  FlushBatch();  // a held tile waits: it may still pair with the next tile
-  g.texture = texture;
-  g.current.state_changes++;
+  if (texture == renderer.texture) return;
+  FlushBatch();
+  renderer.texture = texture;
+  renderer.current.state_changes++;
 }
 
 void RendererSetBlend(int mode) {
-  if (mode == g.blend) return;
+  if (mode == renderer.blend) return;
   FlushBatch();
-  g.blend = mode;
-  g.current.state_changes++;
+  renderer.blend = mode;
+  renderer.current.state_changes++;
 }
 
 void RendererSetClip(int x, int y, int w, int h, bool enabled) {
-  EmitPendingTile();
-  if (enabled == g.clip_on &&
-      (!enabled || (x == g.clip[0] && y == g.clip[1] && w == g.clip[2] && h == g.clip[3])))
+  if (enabled == renderer.clip_on && (!enabled || (x == renderer.clip[0] && y == renderer.clip[1] &&
+                                                   w == renderer.clip[2] && h == renderer.clip[3])))
     return;
   RendererFlush();
-  g.clip_on = enabled;
-  g.clip[0] = x;
-  g.clip[1] = y;
-  g.clip[2] = w;
-  g.clip[3] = h;
-  if (g.ready) ApplyClip();
-  g.current.state_changes++;
+  renderer.clip_on = enabled;
+  renderer.clip[0] = x;
+  renderer.clip[1] = y;
+  renderer.clip[2] = w;
+  renderer.clip[3] = h;
+  if (renderer.ready) ApplyClip();
+  renderer.current.state_changes++;
 }
 
 void RendererSetProjection(float width, float height) {
-  EmitPendingTile();
   if (!(width > 0.0f) || !(height > 0.0f)) return;
-  if (width == g.proj_w && height == g.proj_h) return;
+  if (width == renderer.proj_w && height == renderer.proj_h) return;
   RendererFlush();
-  g.proj_w = width;
-  g.proj_h = height;
-  if (g.ready) ApplyProjection();
-  g.current.state_changes++;
+  renderer.proj_w = width;
+  renderer.proj_h = height;
+  if (renderer.ready) ApplyProjection();
+  renderer.current.state_changes++;
 }
 
 void RendererSetBackBuffer(int width, int height) {
-  g.back_w = std::max(width, 1);
-  g.back_h = std::max(height, 1);
-  if (g.ready) {
-    glViewport(0, 0, g.back_w, g.back_h);
-    ApplyClip();
+  width = std::max(width, 1);
+  height = std::max(height, 1);
+  if (width != renderer.back_w || height != renderer.back_h) RendererFlush();
+  renderer.back_w = width;
+  renderer.back_h = height;
+  // Applied even when unchanged: a fresh context starts with a viewport of its own.
+  if (renderer.ready) ApplyBackBuffer();
+}
+
+void RendererBackBufferSize(int& width, int& height) {
+  width = renderer.back_w;
+  height = renderer.back_h;
+}
+
+void RendererProjectionSize(float& width, float& height) {
+  width = renderer.proj_w;
+  height = renderer.proj_h;
+}
+
+void RendererReadPixels(int x, int y, int width, int height, std::uint8_t* rgba) {
+  if (!renderer.ready || width <= 0 || height <= 0) return;
+  RendererFlush();
+  glReadBuffer(GL_BACK);
+  glReadPixels(x, renderer.back_h - (y + height), width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+  // GL's rows run bottom-up.
+  const std::size_t row_bytes = std::size_t(width) * 4;
+  std::vector<std::uint8_t> row(row_bytes);
+  for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+    std::uint8_t* a = rgba + std::size_t(top) * row_bytes;
+    std::uint8_t* b = rgba + std::size_t(bottom) * row_bytes;
+    std::memcpy(row.data(), a, row_bytes);
+    std::memcpy(a, b, row_bytes);
+    std::memcpy(b, row.data(), row_bytes);
   }
 }
 
 void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba) {
-  if (!g.ready) return;
-  EmitPendingTile();
+  if (!renderer.ready) return;
   float sampled_uv[8];
-  const GLuint sampler = Sampling(g.texture, xy, uv, sampled_uv);
-  const int program = g.blend == MASKBLEND ? kMask : rgba == 0xFFFFFFFFu ? kPlain : kTinted;
-  if (sampler != g.sampler || program != g.program) {
+  const GLuint sampler = Sampling(renderer.texture, xy, uv, sampled_uv);
+  const int program = renderer.blend == MASKBLEND ? kMask : rgba == 0xFFFFFFFFu ? kPlain : kTinted;
+  if (sampler != renderer.sampler || program != renderer.program) {
     FlushBatch();
-    g.sampler = sampler;
-    g.program = program;
+    renderer.sampler = sampler;
+    renderer.program = program;
   }
-  if (g.vertices.size() >= std::size_t(kMaxQuads) * 4) RendererFlush();
+  if (renderer.vertices.size() >= std::size_t(kMaxQuads) * 4) RendererFlush();
   for (int i = 0; i < 4; ++i)
-    g.vertices.push_back(
+    renderer.vertices.push_back(
         Vertex{xy[i * 2], xy[i * 2 + 1], sampled_uv[i * 2], sampled_uv[i * 2 + 1], rgba});
-  g.current.quads++;
+  renderer.current.quads++;
 }
 
 void RendererTriangle(const float xy[6], std::uint32_t rgba) {
@@ -626,20 +571,20 @@ void RendererTriangle(const float xy[6], std::uint32_t rgba) {
   RendererQuad(quad, uv, rgba);
 }
 
-void RendererClear(float r, float g_, float b) {
-  if (!g.ready) return;
+void RendererClear(float r, float green, float b) {
+  if (!renderer.ready) return;
   RendererFlush();
-  glClearColor(r, g_, b, 1.0f);
+  glClearColor(r, green, b, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT);
 }
 
 void RendererEndFrame() {
-  g.last = g.current;
-  g.current = RenderStats{};
+  renderer.last = renderer.current;
+  renderer.current = RenderStats{};
 }
 
-RenderStats RendererCurrentStats() { return g.current; }
-RenderStats RendererLastStats() { return g.last; }
+RenderStats RendererCurrentStats() { return renderer.current; }
+RenderStats RendererLastStats() { return renderer.last; }
 
 namespace {
 void SetFilters(bool filtered, bool mipmapped) {
@@ -650,19 +595,18 @@ void SetFilters(bool filtered, bool mipmapped) {
 }
 
 void BindForChange(unsigned texture) {
-  // The pending batch, or a held tile, may still sample this texture as it was.
-  if (g.pending.held && g.pending.texture == texture) EmitPendingTile();
+  // The pending batch may still sample this texture as it was.
   FlushBatch();
   glBindTexture(GL_TEXTURE_2D, texture);
-  g.gpu_texture = texture;
+  renderer.gpu_texture = texture;
 }
 }  // namespace
 
 void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mipmapped,
                    bool pack_levels) {
-  if (!g.ready || !texture) return;
+  if (!renderer.ready || !texture) return;
   BindForChange(texture);
-  TextureInfo& info = g.textures[texture];
+  TextureInfo& info = renderer.textures[texture];
   info.width = rgba.width;
   info.height = rgba.height;
   info.filtered = filtered;
@@ -671,9 +615,9 @@ void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mi
   auto put = [](int x, int y, int w, int h, const std::uint8_t* bgra) {
     glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, w, h, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
   };
-  if (mipmapped && pack_levels && g.software) {
+  if (mipmapped && pack_levels && renderer.software) {
     PackedLevels layout = PackedLayout(rgba.width, rgba.height);
-    if (layout.width <= g.max_texture_size && layout.height <= g.max_texture_size) {
+    if (layout.width <= renderer.max_texture_size && layout.height <= renderer.max_texture_size) {
       TexImage(layout.width, layout.height, nullptr);
       PackLevels(rgba, layout, put);
       SetFilters(filtered, false);
@@ -688,7 +632,7 @@ void UploadTexture(unsigned texture, const TPixmap& rgba, bool filtered, bool mi
 }
 
 unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped, bool pack_levels) {
-  if (!g.ready) return 0;
+  if (!renderer.ready) return 0;
   GLuint texture = 0;
   glGenTextures(1, &texture);
   if (!texture) return 0;
@@ -700,29 +644,29 @@ unsigned CreateTexture(const TPixmap& rgba, bool filtered, bool mipmapped, bool 
 }
 
 void SetTextureRepeat(unsigned texture, bool repeat) {
-  if (!g.ready || !texture) return;
+  if (!renderer.ready || !texture) return;
   BindForChange(texture);
   GLint mode = repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, mode);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, mode);
-  if (auto it = g.textures.find(texture); it != g.textures.end()) it->second.repeat = repeat;
+  if (auto it = renderer.textures.find(texture); it != renderer.textures.end())
+    it->second.repeat = repeat;
 }
 
 void DeleteTexture(unsigned texture) {
-  if (!g.ready || !texture) return;
-  if (g.pending.held && g.pending.texture == texture) EmitPendingTile();
-  if (g.texture == texture) {
+  if (!renderer.ready || !texture) return;
+  if (renderer.texture == texture) {
     RendererFlush();
-    g.texture = 0;
+    renderer.texture = 0;
   }
-  if (g.gpu_texture == texture) g.gpu_texture = ~0u;
+  if (renderer.gpu_texture == texture) renderer.gpu_texture = ~0u;
   GLuint name = texture;
   glDeleteTextures(1, &name);
-  g.textures.erase(texture);
+  renderer.textures.erase(texture);
 }
 
 unsigned ResampleTexture(unsigned source, const float uv[4], int width, int height) {
-  if (!g.ready || !source || width <= 0 || height <= 0) return 0;
+  if (!renderer.ready || !source || width <= 0 || height <= 0) return 0;
   RendererFlush();
   GLuint copy = 0, fbo = 0;
   glGenTextures(1, &copy);
@@ -740,9 +684,9 @@ unsigned ResampleTexture(unsigned source, const float uv[4], int width, int heig
     glDisable(GL_SCISSOR_TEST);
     SetScale(float(width), float(height));
     UseProgram(kPlain);
-    ApplyBlend(SOLIDBLEND);
+    UseBlend(SOLIDBLEND);
     glBindTexture(GL_TEXTURE_2D, source);
-    glBindSampler(0, g.magnify_sampler[1]);
+    glBindSampler(0, renderer.magnify_sampler[1]);
     // GL counts rows from the bottom: the quad's top edge takes the part's last row (v1), so
     // the copy's rows run the same way as the source's.
     const float w = float(width), h = float(height);
@@ -754,22 +698,21 @@ unsigned ResampleTexture(unsigned source, const float uv[4], int width, int heig
   }
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   glDeleteFramebuffers(1, &fbo);
-  glViewport(0, 0, g.back_w, g.back_h);
   RendererResume();
   if (!complete) {
     glDeleteTextures(1, &copy);
     return 0;
   }
-  TextureInfo& info = g.textures[copy];
+  TextureInfo& info = renderer.textures[copy];
   info.width = width;
   info.height = height;
   return copy;
 }
 
-std::uint32_t PackColor(int r, int g_, int b, float alpha) {
+std::uint32_t PackColor(int r, int green, int b, float alpha) {
   auto clamp = [](int v) { return std::uint32_t(v < 0 ? 0 : v > 255 ? 255 : v); };
   std::uint32_t a = clamp(int(alpha * 255.0f));
-  return clamp(r) | (clamp(g_) << 8) | (clamp(b) << 16) | (a << 24);
+  return clamp(r) | (clamp(green) << 8) | (clamp(b) << 16) | (a << 24);
 }
 
 }  // namespace detail

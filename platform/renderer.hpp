@@ -20,20 +20,22 @@ void RendererShutdown();
 bool RendererReady();
 int RendererLiveTextures();
 
-// State; each flushes pending quads only when it changes what the GPU would do.
+// State; each flushes pending quads only when it changes what the GPU would do (the rule at the
+// top of renderer.cpp).
 void RendererSetTexture(unsigned texture);  // 0 selects a plain white texture
 void RendererSetBlend(int mode);
 void RendererSetClip(int x, int y, int w, int h, bool enabled);  // back-buffer pixels, top-left
 void RendererSetProjection(float width, float height);
 void RendererSetBackBuffer(int width, int height);
+// The sizes set last; the renderer is where they are kept.
+void RendererBackBufferSize(int& width, int& height);
+void RendererProjectionSize(float& width, float& height);
+// Back-buffer pixels (top-left origin, inside the back buffer) with everything drawn so far,
+// as rows of r, g, b, a bytes from the top down.
+void RendererReadPixels(int x, int y, int width, int height, std::uint8_t* rgba);
 
 // Appends one quad: corners in drawing order (top-left, top-right, bottom-right, bottom-left).
 void RendererQuad(const float xy[8], const float uv[8], std::uint32_t rgba);
-// A full-viewport tile quad. A solid white one is held back: when the next thing drawn is an
-// alpha-blended tile of the same quad, the two go out as one pass (the background of a tiled
-// scene); anything else draws the held tile first, unchanged.
-void RendererTile(unsigned texture, int blend, const float xy[8], const float uv[8],
-                  std::uint32_t rgba);
 // Appends a triangle (as a quad with one corner repeated).
 void RendererTriangle(const float xy[6], std::uint32_t rgba);
 
@@ -44,6 +46,8 @@ void RendererResume();
 void RendererClear(float r, float g, float b);
 void RendererEndFrame();  // counters of this frame become the last frame's
 void RendererCountStateChange();
+// A draw made with GL directly, of this many quads, for the frame's counters.
+void RendererCountDraw(int quads);
 
 RenderStats RendererCurrentStats();
 RenderStats RendererLastStats();
@@ -66,6 +70,14 @@ void DeleteTexture(unsigned texture);
 // repeated. Drawn pixel for pixel with nearest sampling (its own filter), it shows the same
 // pixels as the texture magnified to that size. 0 on failure.
 unsigned ResampleTexture(unsigned source, const float uv[4], int width, int height);
+
+// The sampler a quad of the texture needs (0: the texture's own), as the batch would choose.
+unsigned RendererMagnifySampler(unsigned texture, const float xy[8], const float uv[8]);
+// A program of the renderer's vertex shader, with texture coordinates of uv_type, and fragment.
+unsigned LinkQuadProgram(const char* uv_type, const char* fragment);
+// The tiled-background pass (tile_drawing.cpp), made and dropped with the renderer's objects.
+bool TileDrawingInit();
+void TileDrawingShutdown();
 
 std::uint32_t PackColor(int r, int g, int b, float alpha);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/graphics.hpp"
+#include "platform/renderer.hpp"
 #include "platform/resources.hpp"
 #include "tests/support/graphics_fixture.hpp"
 #include "tests/support/support.hpp"
@@ -353,11 +354,7 @@ TEST_F(DrawingTest, ASolidTileAndAnAlphaTileOverItDrawInOnePassWithTheSameResult
   ImagePtr back = FlatTile(0xFF6496C8);   // (100, 150, 200)
   ImagePtr front = FlatTile(0x80FF0000);  // red at alpha 128
   Flip(0);
-  SetBlend(SOLIDBLEND);
-  ImageTile(back, 3, 5);
-  SetBlend(ALPHABLEND);
-  SetColor(255, 255, 255);
-  ImageTile(front, 7, 1);
+  ImageTileLayers(back, 3, 5, front, 7, 1);
   std::uint32_t fused = Pixel(40, 40);
   Flip(0);
   EXPECT_EQ(LastFrameStats().draw_calls, 1);
@@ -366,14 +363,12 @@ TEST_F(DrawingTest, ASolidTileAndAnAlphaTileOverItDrawInOnePassWithTheSameResult
   EXPECT_NEAR(Green(fused), 150 - 150 * 128 / 255, 2);
   EXPECT_NEAR(Blue(fused), 200 - 200 * 128 / 255, 2);
 
-  // The same two draws kept apart by a state change in between give the same picture.
+  // The same two layers drawn one at a time give the same picture.
   SetBlend(SOLIDBLEND);
   ImageTile(back, 3, 5);
-  SetViewport(0, 0, kWidth - 1, kHeight);
   SetBlend(ALPHABLEND);
   ImageTile(front, 7, 1);
   std::uint32_t separate = Pixel(40, 40);
-  SetViewport(0, 0, kWidth, kHeight);
   EXPECT_NEAR(Red(separate), Red(fused), 1);
   EXPECT_NEAR(Green(separate), Green(fused), 1);
   EXPECT_NEAR(Blue(separate), Blue(fused), 1);
@@ -396,13 +391,14 @@ TEST_F(DrawingTest, FusedMipMappedTilesMatchSeparateDrawsMagnifiedAndMinified) {
   ImagePtr back = PatternTile(0x9E3779B1u, 0xFF000000u);
   ImagePtr front = PatternTile(0x85EBCA77u, 0x00000000u);
   auto draw = [&](bool apart) {
-    SetBlend(SOLIDBLEND);
-    ImageTile(back, 3.25f, 5.5f);
-    if (apart) SetViewport(0, 0, kWidth - 1, kHeight);  // keeps the two draws from fusing
-    SetBlend(ALPHABLEND);
-    SetColor(255, 255, 255);
-    ImageTile(front, 7.5f, 1.75f);
-    SetViewport(0, 0, kWidth, kHeight);
+    if (apart) {
+      SetBlend(SOLIDBLEND);
+      ImageTile(back, 3.25f, 5.5f);
+      SetBlend(ALPHABLEND);
+      ImageTile(front, 7.5f, 1.75f);
+    } else {
+      ImageTileLayers(back, 3.25f, 5.5f, front, 7.5f, 1.75f);
+    }
     return GrabPixmap(0, 0, kWidth - 1, kHeight);
   };
   for (float scale : {2.5f, 1.0f, 0.4f}) {
@@ -503,7 +499,7 @@ TEST_F(DrawingTest, AnEmbeddedPictureGivesUpWhatItCanMakeAgain) {
   EXPECT_EQ(embedded->pixmaps[0], locked) << "pixels handed out for writing are kept";
 }
 
-TEST_F(DrawingTest, AHeldTileIsDrawnBeforeWhateverFollowsIt) {
+TEST_F(DrawingTest, ATileIsDrawnBeforeWhateverFollowsIt) {
   ImagePtr back = FlatTile(0xFF0000FF);
   SetBlend(SOLIDBLEND);
   ImageTile(back, 0, 0);
@@ -514,7 +510,76 @@ TEST_F(DrawingTest, AHeldTileIsDrawnBeforeWhateverFollowsIt) {
   SetColor(255, 255, 255);
   Flip(0);
   ImageTile(back, 0, 0);
-  Flip(0);  // a tile held at the end of the frame is shown too
+  Flip(0);
   EXPECT_EQ(LastFrameStats().quads, 1);
   EXPECT_EQ(LastFrameStats().draw_calls, 1);
+}
+
+// Quads pending when the state changes go out first, with the state they were drawn in.
+TEST_F(DrawingTest, QuadsBeforeEachFlushCauseKeepTheStateTheyWereDrawnIn) {
+  const std::uint32_t white = 0xFFFFFFFFu, black = 0xFF000000u;
+  SetBlend(SOLIDBLEND);
+  ImagePtr red = SolidImage(4, 4, 0xFFFF0000, 0), green = SolidImage(4, 4, 0xFF00FF00, 0);
+  ImageDraw(red, 0, 0);
+  ImageDraw(green, 10, 0);
+  EXPECT_EQ(Pixel(1, 1), 0xFFFF0000u) << "texture";
+  SetAlpha(0.5f);
+  DrawRect(20, 0, 4, 4);  // solid: alpha ignored
+  SetBlend(ALPHABLEND);
+  DrawRect(30, 0, 4, 4);
+  EXPECT_EQ(Pixel(21, 1), white) << "blend";
+  SetBlend(SOLIDBLEND);
+  SetAlpha(1);
+  SetColor(0, 0, 255);
+  DrawRect(40, 0, 4, 4);  // tinted
+  SetColor(255, 255, 255);
+  DrawRect(50, 0, 4, 4);  // untinted: another program
+  EXPECT_EQ(Pixel(41, 1), 0xFF0000FFu) << "shader";
+  DrawRect(60, 0, 4, 4);
+  SetProjectionSize(kWidth / 2, kHeight / 2);
+  EXPECT_EQ(Pixel(61, 1), white) << "projection";
+  SetProjectionSize(kWidth, kHeight);
+  DrawRect(70, 0, 4, kHeight);
+  detail::RendererSetBackBuffer(kWidth / 2, kHeight / 2);
+  EXPECT_EQ(Pixel(71, 1), white) << "viewport";
+  detail::RendererSetBackBuffer(kWidth, kHeight);
+  DrawRect(80, 0, 4, 4);
+  SetViewport(0, 50, kWidth, 10);
+  EXPECT_EQ(Pixel(81, 1), white) << "clip";
+  SetViewport(0, 0, kWidth, kHeight);
+  const int before = CurrentFrameStats().draw_calls;
+  for (int i = 0; i <= 65536; ++i) DrawRect(float(i % kWidth), 100, 1, 1);
+  EXPECT_EQ(CurrentFrameStats().draw_calls - before, 1) << "full buffer";
+  EXPECT_EQ(Pixel(5, 100), white) << "full buffer";
+  DrawRect(90, 0, 4, 4);
+  Cls();
+  EXPECT_EQ(Pixel(91, 1), black) << "back buffer";
+  Flip(0);
+  DrawRect(0, 0, 4, 4);
+  Flip(0);
+  EXPECT_EQ(LastFrameStats().draw_calls, 1) << "frame end";
+}
+
+TEST_F(DrawingTest, SettingTheClipOrProjectionItHasFlushesNothing) {
+  SetBlend(SOLIDBLEND);
+  SetViewport(10, 10, 100, 100);
+  Flip(0);
+  DrawRect(0, 0, 40, 40);
+  SetViewport(10, 10, 100, 100);
+  SetProjectionSize(kWidth, kHeight);
+  DrawRect(50, 0, 4, 4);
+  Flip(0);
+  EXPECT_EQ(LastFrameStats().draw_calls, 1);
+}
+
+// A tinted back layer cannot share the pass; drawn on its own, it looks the same.
+TEST_F(DrawingTest, TintedTileLayersDrawAsTwoTiles) {
+  ImagePtr back = FlatTile(0xFFFFFFFF), front = FlatTile(0x00000000);
+  SetColor(0, 255, 0);
+  Flip(0);
+  ImageTileLayers(back, 0, 0, front, 0, 0);
+  EXPECT_EQ(Pixel(40, 40), 0xFF00FF00u);
+  Flip(0);
+  EXPECT_EQ(LastFrameStats().draw_calls, 2);
+  EXPECT_EQ(DrawState().blend_mode, ALPHABLEND);
 }

@@ -15,20 +15,45 @@ class ConfigE2E : public ProgramTest {
   std::string Settings() const { return testsupport::ReadFile(SettingsPath()); }
 
   Window OpenScreen(Program&) {
-    Window window = WaitAndFocus(kConfigTitle, 500);
+    Window window = window_ = WaitAndFocus(kConfigTitle);
     int w, h;
     if (window) screen.Geometry(window, wx, wy, w, h);
-    // The set-up forgets every click made before its first frame; a busy machine takes its time.
-    if (window) WaitForScene(screen, window, 20, 15000);
     return window;
   }
 
   void ClickAt(int x, int y) {
     MovePointer(wx + x, wy + y);
-    SleepMs(200);
     Xdo({"click", "1"});
-    SleepMs(400);
   }
+
+  // The part of the window around a point.
+  PixmapPtr Around(int x, int y) { return screen.Grab(window_, x - 12, y - 12, 24, 24); }
+
+  // Waits until the part around the point shows something other than `before`.
+  bool WaitForChangeAround(int x, int y, const PixmapPtr& before) {
+    return WaitUntil([&] {
+      PixmapPtr now = Around(x, y);
+      return before && now && !SamePicture(*now, *before);
+    }, 15000);
+  }
+
+  // Clicks the check box once the pointer rests on it and its hover has settled, then waits for
+  // it to flip: two clicks the program sees in one frame count once.
+  bool FlipCheckBox() {
+    MovePointer(wx + kCheckX, wy + kCheckY);
+    PixmapPtr before;
+    WaitUntil([&] {
+      PixmapPtr last = before;
+      SleepMs(300);
+      before = Around(kCheckX, kCheckY);
+      return last && before && SamePicture(*last, *before);
+    }, 15000);
+    Xdo({"click", "1"});
+    return WaitForChangeAround(kCheckX, kCheckY, before);
+  }
+
+  static constexpr int kCheckX = 320, kCheckY = 240;
+  Window window_ = 0;
 };
 
 }  // namespace
@@ -50,16 +75,14 @@ TEST_F(ConfigE2E, AnyOtherSwitchOpensTheConfigurationScreen) {
 TEST_F(ConfigE2E, DraggingTheFirstKnobToTheRightStoresThreeHundred) {
   Program config({"/c"}, dir.str(), env);
   ASSERT_NE(OpenScreen(config), 0u);
+  PixmapPtr track_end = Around(343, 78);
   MovePointer(wx + 277, wy + 78);
   Xdo({"mousedown", "1"});
-  for (int x = 280; x <= 360; x += 20) {
-    MovePointer(wx + x, wy + 78);
-    SleepMs(100);
-  }
-  MovePointer(wx + 343, wy + 78);  // the last pixel inside the track
-  SleepMs(300);
+  // Straight to the last pixel inside the track: on the way, the knob would show near it early.
+  MovePointer(wx + 343, wy + 78);
+  // The knob follows only while the program sees the button held: release once it is there.
+  EXPECT_TRUE(WaitForChangeAround(343, 78, track_end)) << "the knob did not follow";
   Xdo({"mouseup", "1"});
-  SleepMs(300);
   ClickAt(505, 360);
   EXPECT_EQ(config.Wait(10000), 0);
   EXPECT_NE(Settings().find("HowOften=\"300\""), std::string::npos) << Settings();
@@ -70,10 +93,7 @@ TEST_F(ConfigE2E, TheCheckBoxFlipsOncePerClick) {
     std::filesystem::remove_all(dir.str() + "/config");
     Program config({"/c"}, dir.str(), env);
     ASSERT_NE(OpenScreen(config), 0u);
-    for (int i = 0; i < clicks; ++i) {
-      ClickAt(320, 240);
-      SleepMs(300);
-    }
+    for (int i = 0; i < clicks; ++i) ASSERT_TRUE(FlipCheckBox()) << clicks;
     ClickAt(505, 360);
     EXPECT_EQ(config.Wait(10000), 0);
     // Stored plus one: on is 1 + 1, off is 0 + 1.
@@ -94,16 +114,15 @@ TEST_F(ConfigE2E, ClosingTheWindowSavesLikeExit) {
 TEST_F(ConfigE2E, ViewRunsTheSaverWithTheSavedSettingsAndComesBack) {
   Program config({"/c"}, dir.str(), env);
   ASSERT_NE(OpenScreen(config), 0u);
-  ClickAt(320, 240);  // background off
-  ClickAt(255, 360);  // "view"
+  ASSERT_TRUE(FlipCheckBox());  // background off
+  ClickAt(255, 360);             // "view"
   Window saver = screen.WaitForWindow("VorpelScreenSaver", 15000);
   ASSERT_NE(saver, 0u);
   EXPECT_NE(Settings().find("BackgroundOn=\"1\""), std::string::npos) << "saved before the saver";
   int x, y, w, h;
   ASSERT_TRUE(screen.Geometry(saver, x, y, w, h));
   EXPECT_EQ(w, 1280);
-  SleepMs(2500);
-  PixmapPtr shot = screen.Grab(saver);
+  PixmapPtr shot = WaitForScene(screen, saver, 60, 20000);
   ASSERT_TRUE(shot);
   EXPECT_GT(Analyse(*shot).black_fraction, 0.3) << "the saver ignored the background setting";
   Xdo({"windowfocus", std::to_string(saver)});

@@ -23,6 +23,15 @@ std::string ProgramPath() { return VORPELSAVER_PATH; }
 
 void SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
+bool WaitUntil(const std::function<bool()>& done, int timeout_ms) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+  for (;;) {
+    if (done()) return true;
+    if (std::chrono::steady_clock::now() > end) return false;
+    SleepMs(50);
+  }
+}
+
 namespace {
 
 // Root ignores file permissions through these capabilities; without them it is refused like
@@ -94,18 +103,15 @@ std::string Program::Stderr() {
 }
 
 std::optional<int> Program::Wait(int timeout_ms) {
-  if (status_) return status_;
-  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
-  for (;;) {
-    int status = 0;
-    pid_t r = waitpid(pid_, &status, WNOHANG);
-    if (r == pid_) {
-      status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-      return status_;
-    }
-    if (r < 0 || std::chrono::steady_clock::now() > end) return std::nullopt;
-    SleepMs(10);
-  }
+  WaitUntil(
+      [&] {
+        int status = 0;
+        pid_t r = waitpid(pid_, &status, WNOHANG);
+        if (r == pid_) status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+        return status_ || r < 0;
+      },
+      timeout_ms);
+  return status_;
 }
 
 bool Program::Running() { return pid_ > 0 && !Wait(0).has_value(); }
@@ -159,10 +165,7 @@ Window FindInTree(XSession& screen, Window window, const std::string& title) {
 Window XSession::WaitForWindow(const std::string& title, int timeout_ms) {
   auto old = XSetErrorHandler(IgnoreErrors);
   Window found = 0;
-  for (int waited = 0; waited <= timeout_ms && !found; waited += 50) {
-    found = FindInTree(*this, Root(), title);
-    if (!found) SleepMs(50);
-  }
+  WaitUntil([&] { return (found = FindInTree(*this, Root(), title)) != 0; }, timeout_ms);
   XSync(x_, False);
   XSetErrorHandler(old);
   return found;
@@ -170,12 +173,12 @@ Window XSession::WaitForWindow(const std::string& title, int timeout_ms) {
 
 bool XSession::WaitForWindowGone(Window window, int timeout_ms) {
   auto old = XSetErrorHandler(IgnoreErrors);
-  bool gone = false;
-  for (int waited = 0; waited <= timeout_ms && !gone; waited += 50) {
-    XWindowAttributes attrs;
-    gone = !XGetWindowAttributes(x_, window, &attrs) || attrs.map_state != IsViewable;
-    if (!gone) SleepMs(50);
-  }
+  bool gone = WaitUntil(
+      [&] {
+        XWindowAttributes attrs;
+        return !XGetWindowAttributes(x_, window, &attrs) || attrs.map_state != IsViewable;
+      },
+      timeout_ms);
   XSetErrorHandler(old);
   return gone;
 }
@@ -193,12 +196,17 @@ bool XSession::Geometry(Window window, int& x, int& y, int& w, int& h) {
 PixmapPtr XSession::Grab(Window window) {
   XWindowAttributes attrs;
   if (!XGetWindowAttributes(x_, window, &attrs)) return nullptr;
-  XImage* image = XGetImage(x_, window, 0, 0, unsigned(attrs.width), unsigned(attrs.height),
-                            AllPlanes, ZPixmap);
+  return Grab(window, 0, 0, attrs.width, attrs.height);
+}
+
+PixmapPtr XSession::Grab(Window window, int left, int top, int w, int h) {
+  auto old = XSetErrorHandler(IgnoreErrors);  // the window may go at any time
+  XImage* image = XGetImage(x_, window, left, top, unsigned(w), unsigned(h), AllPlanes, ZPixmap);
+  XSetErrorHandler(old);
   if (!image) return nullptr;
-  auto picture = std::make_shared<TPixmap>(attrs.width, attrs.height, PF_RGB888);
-  for (int y = 0; y < attrs.height; ++y)
-    for (int x = 0; x < attrs.width; ++x)
+  auto picture = std::make_shared<TPixmap>(w, h, PF_RGB888);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
       picture->WritePixel(x, y, 0xFF000000u | std::uint32_t(XGetPixel(image, x, y) & 0xFFFFFF));
   XDestroyImage(image);
   return picture;
@@ -258,11 +266,12 @@ XSession::Rect XSession::WaitForOuterRect(Window window,
                                           const std::function<bool(const Rect&)>& settled,
                                           int timeout_ms) {
   Rect rect;
-  for (int waited = 0; waited <= timeout_ms; waited += 50) {
-    rect = Rect{};
-    if (!OuterRect(window, rect) || settled(rect)) break;
-    SleepMs(50);
-  }
+  WaitUntil(
+      [&] {
+        rect = Rect{};
+        return !OuterRect(window, rect) || settled(rect);
+      },
+      timeout_ms);
   return rect;
 }
 
@@ -295,10 +304,8 @@ WindowManager::WindowManager(XSession& screen, const std::string& folder) {
     execlp("jwm", "jwm", "-f", settings.c_str(), nullptr);
     _exit(127);
   }
-  for (int waited = 0; waited <= 10000 && pid_ > 0 && !running_; waited += 50) {
-    running_ = WindowManagerAnnounced(screen.display());
-    if (!running_) SleepMs(50);
-  }
+  if (pid_ > 0)
+    running_ = WaitUntil([&] { return WindowManagerAnnounced(screen.display()); }, 20000);
 }
 
 WindowManager::~WindowManager() {
@@ -309,7 +316,6 @@ WindowManager::~WindowManager() {
 
 void MovePointer(int x, int y) {
   Xdo({"mousemove", std::to_string(x), std::to_string(y)});
-  SleepMs(150);
 }
 
 bool Xdo(const std::vector<std::string>& args) {
@@ -353,12 +359,21 @@ PictureStats Analyse(const TPixmap& picture) {
 
 PixmapPtr WaitForScene(XSession& screen, Window window, int min_colours, int timeout_ms) {
   PixmapPtr shot;
-  for (int waited = 0; waited <= timeout_ms; waited += 250) {
-    shot = screen.Grab(window);
-    if (!shot || Analyse(*shot).distinct_colours > min_colours) break;
-    SleepMs(250);
-  }
+  WaitUntil(
+      [&] {
+        shot = screen.Grab(window);
+        return !shot || Analyse(*shot).distinct_colours > min_colours;
+      },
+      timeout_ms);
   return shot;
+}
+
+bool SamePicture(const TPixmap& a, const TPixmap& b) {
+  if (a.width != b.width || a.height != b.height) return false;
+  for (int y = 0; y < a.height; ++y)
+    for (int x = 0; x < a.width; ++x)
+      if (a.ReadPixel(x, y) != b.ReadPixel(x, y)) return false;
+  return true;
 }
 
 void ProgramTest::StoreSettings(const std::string& text) const {
@@ -366,10 +381,10 @@ void ProgramTest::StoreSettings(const std::string& text) const {
   testsupport::WriteFile(SettingsPath(), text);
 }
 
-Window ProgramTest::WaitAndFocus(const char* title, int settle_ms) {
-  Window window = screen.WaitForWindow(title, 15000);
+Window ProgramTest::WaitAndFocus(const char* title) {
+  Window window = screen.WaitForWindow(title, 20000);
   if (window) {
-    SleepMs(settle_ms);
+    WaitForScene(screen, window, 20, 20000);
     Xdo({"windowfocus", "--sync", std::to_string(window)});
   }
   return window;

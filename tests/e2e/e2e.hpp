@@ -64,8 +64,9 @@ class XSession {
   bool WaitForWindowGone(Window window, int timeout_ms);
   std::string Title(Window window);
   bool Geometry(Window window, int& x, int& y, int& w, int& h);  // root coordinates
-  // A window's pixels (the root window for the whole screen).
+  // A window's pixels (the root window for the whole screen), or those of a part of it.
   PixmapPtr Grab(Window window);
+  PixmapPtr Grab(Window window, int x, int y, int w, int h);
   Window MakeHostWindow(int x, int y, int w, int h);
   void Map(Window window, bool mapped);
   void Destroy(Window window);
@@ -104,8 +105,11 @@ class WindowManager {
 bool Xdo(const std::vector<std::string>& args);
 
 void SleepMs(int ms);
-// Moves the pointer to screen coordinates and gives the program a moment to see it. (xdotool's
-// --sync waits forever when the pointer is already there.)
+// Polls until `done` holds or the time is up; whether it held. Tests wait for the state they
+// need, so a slow machine makes them slower rather than failing them.
+bool WaitUntil(const std::function<bool()>& done, int timeout_ms);
+// Moves the pointer to screen coordinates. The program gets its input in order, so nothing
+// needs to wait here. (xdotool's --sync waits forever when the pointer is already there.)
 void MovePointer(int x, int y);
 
 // Counts of pixels by kind, to tell a scene from a blank screen.
@@ -120,6 +124,7 @@ PictureStats Analyse(const TPixmap& picture);
 // than a black or blank screen) or the time is up; the last grab, none if the window is gone.
 // Busy machines start the scene late, so tests wait for it instead of sleeping a fixed time.
 PixmapPtr WaitForScene(XSession& screen, Window window, int min_colours, int timeout_ms);
+bool SamePicture(const TPixmap& a, const TPixmap& b);
 
 // The program under test.
 std::string ProgramPath();
@@ -138,8 +143,9 @@ class ProgramTest : public ::testing::Test {
   std::string ProfilesFolder() const { return DataFolder() + "profiles/"; }
   std::string SettingsPath() const { return ProfilesFolder() + "config.ini"; }
   void StoreSettings(const std::string& text) const;
-  // Waits for a window with this title and gives it the keyboard; 0 if none shows.
-  Window WaitAndFocus(const char* title, int settle_ms = 300);
+  // Waits for a window with this title to show its scene and gives it the keyboard; 0 if none
+  // shows. Input that comes before the first frame is forgotten.
+  Window WaitAndFocus(const char* title);
 };
 
 }  // namespace e2e

@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <set>
@@ -35,20 +34,9 @@ class HackE2E : public ProgramTest {
 
   // The host shows the scene: many colours, not the host's own flat grey.
   void ExpectScene(Window host) {
-    PixmapPtr shot;
-    for (int i = 0; i < 40; ++i) {
-      SleepMs(250);
-      shot = screen.Grab(host);
-      if (shot && Analyse(*shot).distinct_colours > 60) break;
-    }
+    PixmapPtr shot = WaitForScene(screen, host, 60, 20000);
     ASSERT_TRUE(shot);
     EXPECT_GT(Analyse(*shot).distinct_colours, 60) << "the host window shows no scene";
-  }
-
-  static double EndsWithin(Program& p, int timeout_ms, std::optional<int>& code) {
-    auto start = std::chrono::steady_clock::now();
-    code = p.Wait(timeout_ms);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   }
 };
 
@@ -63,9 +51,8 @@ TEST_F(HackE2E, RootDrawsIntoTheDaemonsWindowAndEndsOnSigterm) {
   ExpectScene(host);
   EXPECT_EQ(TopLevelWindows(), before) << "a window of our own appeared";
   hack.Signal(SIGTERM);
-  std::optional<int> code;
-  EXPECT_LT(EndsWithin(hack, 5000, code), 1.0);
-  EXPECT_EQ(code, 0);
+  // Promptly: within seconds even on a loaded machine, not at the next timeout of anything.
+  EXPECT_EQ(hack.Wait(8000), 0);
   EXPECT_FALSE(std::filesystem::exists(SettingsPath())) << "the settings were written";
 }
 
@@ -98,15 +85,14 @@ TEST_F(HackE2E, TheSceneFollowsTheWindowsSize) {
   ExpectScene(host);
   XResizeWindow(screen.display(), host, 900, 500);
   XSync(screen.display(), False);
-  SleepMs(1500);
-  PixmapPtr shot = screen.Grab(host);
-  ASSERT_TRUE(shot);
-  ASSERT_EQ(shot->width, 900);
   // The bottom-right corner, new since the resize, is drawn too (not left to the host's grey).
-  TPixmap corner(200, 100, PF_RGB888);
-  for (int y = 0; y < 100; ++y)
-    for (int x = 0; x < 200; ++x) corner.WritePixel(x, y, shot->ReadPixel(700 + x, 400 + y));
-  EXPECT_GT(Analyse(corner).distinct_colours, 20);
+  PixmapPtr corner;
+  WaitUntil([&] {
+    corner = screen.Grab(host, 700, 400, 200, 100);
+    return corner && Analyse(*corner).distinct_colours > 20;
+  }, 20000);
+  ASSERT_TRUE(corner);
+  EXPECT_GT(Analyse(*corner).distinct_colours, 20);
   hack.Signal(SIGTERM);
   EXPECT_EQ(hack.Wait(5000), 0);
 }
@@ -143,21 +129,22 @@ TEST_F(HackE2E, TheXscreensaverDaemonRunsOurSaver) {
                      "/bin:/usr/bin:/bin' XDG_CONFIG_HOME='" + home + "/config' ";
   std::string start = as_user + envs + "xscreensaver -no-splash > '" + dir.str() + "/daemon.log' 2>&1 &";
   ASSERT_EQ(system(start.c_str()), 0);
-  SleepMs(3000);
   std::string command = as_user + envs + "xscreensaver-command ";
+  EXPECT_TRUE(WaitUntil([&] { return system((command + "-time >/dev/null 2>&1").c_str()) == 0; },
+                        30000))
+      << "the daemon does not answer";
   EXPECT_EQ(system((command + "-activate >/dev/null 2>&1").c_str()), 0);
   // This saver's own copy, whatever else runs on the machine.
   std::string ours = "pgrep -f '" + home + "/bin/vorpelsave[r] --root' >/dev/null";
   PixmapPtr shot;
   bool running = false;
-  for (int waited = 0; waited < 20000; waited += 500) {
-    SleepMs(500);
+  WaitUntil([&] {
     running = system(ours.c_str()) == 0;
     shot = screen.Grab(screen.Root());
-    if (running && shot && Analyse(*shot).distinct_colours > 60) break;
-  }
+    return running && shot && Analyse(*shot).distinct_colours > 60;
+  }, 30000);
   system((command + "-exit >/dev/null 2>&1").c_str());
-  for (int waited = 0; waited < 5000 && system(ours.c_str()) == 0; waited += 250) SleepMs(250);
+  WaitUntil([&] { return system(ours.c_str()) != 0; }, 10000);
   EXPECT_TRUE(running) << testsupport::ReadFile(dir.str() + "/daemon.log");
   ASSERT_TRUE(shot);
   EXPECT_GT(Analyse(*shot).distinct_colours, 60) << "the daemon's window shows no bubbles";

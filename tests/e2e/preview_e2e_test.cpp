@@ -25,9 +25,8 @@ TEST_F(PreviewE2E, WithoutAHostItShowsItsPictureAndEndsAfterTwoSeconds) {
   ASSERT_TRUE(screen.Geometry(window, x, y, w, h));
   EXPECT_EQ(w, 152);
   EXPECT_EQ(h, 112);
-  SleepMs(300);
-  PixmapPtr shot = screen.Grab(window);
-  ASSERT_TRUE(shot);
+  PixmapPtr shot = WaitForScene(screen, window, 20, 10000);
+  ASSERT_TRUE(shot) << "the window went before it showed its picture";
   EXPECT_GT(Analyse(*shot).distinct_colours, 20);
   EXPECT_EQ(preview.Wait(15000), 0);
   EXPECT_GT(SecondsSince(start), 2.0);
@@ -37,9 +36,10 @@ TEST_F(PreviewE2E, WithoutAHostItShowsItsPictureAndEndsAfterTwoSeconds) {
 TEST_F(PreviewE2E, WithAHostItRunsUntilTheHostIsHidden) {
   Window host = screen.MakeHostWindow(100, 100, 320, 240);
   Program preview({"/p", std::to_string(host)}, dir.str(), env);
+  // Past the two seconds a preview without a host lasts.
   SleepMs(3500);
   EXPECT_TRUE(preview.Running()) << "the preview ended while its host was visible";
-  PixmapPtr shot = screen.Grab(host);
+  PixmapPtr shot = WaitForScene(screen, host, 20, 15000);
   ASSERT_TRUE(shot);
   EXPECT_GT(Analyse(*shot).distinct_colours, 20) << "the host shows no preview";
   screen.Map(host, false);

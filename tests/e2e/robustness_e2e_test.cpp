@@ -22,7 +22,6 @@ class RobustnessE2E : public ProgramTest {
   // Runs the saver until its window shows, then ends it with Escape; the exit code.
   std::optional<int> RunSaverOnce(Program& saver) {
     if (!WaitAndFocus(kSaverTitle)) return std::nullopt;
-    SleepMs(500);
     Xdo({"key", "Escape"});
     return saver.Wait(15000);
   }
@@ -140,11 +139,11 @@ TEST_F(RobustnessE2E, PreviewsWithUnusableHostHandlesEndAfterTwoSeconds) {
                                                  dir.str(), own_env));
   }
   std::vector<double> ended(handles.size(), 0);
-  for (int waited = 0; waited < 60000 && std::count(ended.begin(), ended.end(), 0.0); waited += 50) {
+  WaitUntil([&] {
     for (std::size_t i = 0; i < handles.size(); ++i)
       if (ended[i] == 0 && !previews[i]->Running()) ended[i] = SecondsSince(start);
-    SleepMs(50);
-  }
+    return std::count(ended.begin(), ended.end(), 0.0) == 0;
+  }, 60000);
   for (std::size_t i = 0; i < handles.size(); ++i) {
     const std::string shown = handles[i].substr(0, 24);
     EXPECT_EQ(previews[i]->Wait(0), 0) << shown;
@@ -156,7 +155,7 @@ TEST_F(RobustnessE2E, PreviewsWithUnusableHostHandlesEndAfterTwoSeconds) {
 TEST_F(RobustnessE2E, ThePreviewEndsWhenItsHostIsDestroyedUnderIt) {
   Window host = screen.MakeHostWindow(50, 50, 320, 240);
   Program preview({"/p", std::to_string(host)}, dir.str(), env);
-  SleepMs(3000);
+  SleepMs(3000);  // past the two seconds a preview without a host lasts
   ASSERT_TRUE(preview.Running()) << "the preview ended while its host was there";
   screen.Destroy(host);
   EXPECT_EQ(preview.Wait(10000), 0);

@@ -31,7 +31,6 @@ TEST_F(SaverE2E, EscapeOrSpaceEndsTheSaverAndTheSettingsAreSaved) {
       ASSERT_TRUE(screen.Geometry(window, x, y, w, h));
       EXPECT_EQ(w, 1280);
       EXPECT_EQ(h, 800);
-      SleepMs(500);
       ASSERT_TRUE(Xdo({"key", key}));
       EXPECT_EQ(saver.Wait(15000), 0) << key << (with_switch ? " /s" : "");
       EXPECT_EQ(testsupport::ReadFile(SettingsPath()), kSortedDefaults);
@@ -51,10 +50,12 @@ TEST_F(SaverE2E, ASecondSaverEndsAtOnceAndLeavesTheSettingsAlone) {
 
 TEST_F(SaverE2E, SidewaysMouseMovementEndsTheSaverOnlyAfterTheFirstSecond) {
   Program saver({}, dir.str(), env);
-  ASSERT_NE(StartSaver(saver), 0u);
+  // Not StartSaver: waiting for the scene could use up the grace second.
+  ASSERT_NE(screen.WaitForWindow(kSaverTitle, 20000), 0u);
   // 30 virtual units: the 800-unit wide scene is stretched over 1280 pixels, 1.6 per unit.
   // The saver's clock starts before its window shows; move at once, within the grace second.
   Xdo({"mousemove_relative", "--", "48", "0"});
+  // Nothing to poll for: the saver must still be running once the grace second is over.
   SleepMs(1500);
   EXPECT_TRUE(saver.Running());
   Xdo({"mousemove_relative", "--", "0", "300"});
@@ -92,12 +93,11 @@ TEST_F(SaverE2E, BubblesShowOverTheTiledBackgroundOrOverBlack) {
 TEST_F(SaverE2E, TheSKeySavesAScreenshotInTheWorkingFolder) {
   Program saver({}, dir.str(), env);
   ASSERT_NE(StartSaver(saver), 0u);
-  SleepMs(1000);
   Xdo({"key", "s"});
-  SleepMs(1500);
+  PixmapPtr shot;
+  WaitUntil([&] { return (shot = LoadPixmap(dir.str() + "/screenshot1.png")) != nullptr; }, 20000);
   Xdo({"key", "Escape"});
   EXPECT_EQ(saver.Wait(15000), 0);
-  PixmapPtr shot = LoadPixmap(dir.str() + "/screenshot1.png");
   ASSERT_TRUE(shot);
   EXPECT_EQ(shot->width, 1280);
   EXPECT_EQ(shot->height, 800);

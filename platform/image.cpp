@@ -28,6 +28,14 @@ PixmapPtr TexturePixels(const TImage& image, const PixmapPtr& source) {
   return masked;
 }
 
+// A picture decoded from its source, in the format frames hold; none when it cannot be read.
+PixmapPtr LoadRgba(const std::string& source) {
+  PixmapPtr decoded = LoadPixmap(source);
+  if (!decoded || decoded->width <= 0 || decoded->height <= 0) return nullptr;
+  // No one else holds what was just decoded: it needs no copy.
+  return decoded->format == PF_RGBA8888 ? decoded : decoded->Convert(PF_RGBA8888);
+}
+
 }  // namespace
 
 unsigned TImageFrame::CurrentGeneration() { return detail::RendererGeneration(); }
@@ -129,8 +137,7 @@ TImageFrame* TImage::Frame(int n) {
 const PixmapPtr& TImage::Pixels(int frame) {
   PixmapPtr& pixels = pixmaps[std::size_t(frame)];
   if (!pixels && !embedded_source.empty()) {
-    PixmapPtr decoded = LoadPixmap(embedded_source);
-    if (decoded && decoded->format != PF_RGBA8888) decoded = decoded->Convert(PF_RGBA8888);
+    PixmapPtr decoded = LoadRgba(embedded_source);
     if (decoded && decoded->width == width && decoded->height == height) pixels = decoded;
   }
   return pixels;
@@ -169,11 +176,9 @@ ImagePtr ImageFromPixmap(const PixmapPtr& pixmap, int flags) {
 }
 
 ImagePtr ImageLoad(const std::string& source, int flags) {
-  PixmapPtr decoded = LoadPixmap(source);
-  if (!decoded || decoded->width <= 0 || decoded->height <= 0) return nullptr;
+  PixmapPtr decoded = LoadRgba(source);
+  if (!decoded) return nullptr;
   flags = NormaliseFlags(flags);
-  // No one else holds what was just decoded: it needs no copy.
-  if (decoded->format != PF_RGBA8888) decoded = decoded->Convert(PF_RGBA8888);
   auto image = MakeImage(decoded->width, decoded->height, 1, flags, decoded);
   if (source.starts_with(kIncbinPrefix) && !(flags & DYNAMICIMAGE)) image->embedded_source = source;
   return image;

@@ -7,6 +7,7 @@
 #include "app/shared_ops.hpp"
 #include "app/smooth_frame_rate.hpp"
 #include "kit/kit_state.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 #include "kit/truncate.hpp"
 #include "platform/graphics.hpp"
 #include "platform/input.hpp"

@@ -7,6 +7,7 @@
 #include "app/saver_settings.hpp"
 #include "assets/assets.hpp"
 #include "kit/kit_state.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 #include "platform/graphics.hpp"
 #include "platform/resources.hpp"
 

@@ -6,6 +6,7 @@
 #include "app/app_state.hpp"
 #include "app/smooth_frame_rate.hpp"
 #include "framework/fps_counter.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 
 void RunStatsFrame() {
   static const bool enabled = std::getenv("VORPEL_STATS") != nullptr;

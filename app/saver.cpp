@@ -14,6 +14,7 @@
 #include "app/smooth_frame_rate.hpp"
 #include "kit/display.hpp"
 #include "kit/kit_state.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 #include "kit/truncate.hpp"
 #include "platform/graphics.hpp"
 #include "platform/host.hpp"

@@ -3,6 +3,10 @@
 #include <string>
 
 #include "kit/projection.hpp"
+#include "kit/sprites/emitter_handler.hpp"
+#include "kit/sprites/explosion_handler.hpp"
+#include "kit/sprites/map_handler.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 #include "kit/truncate.hpp"
 #include "platform/clock.hpp"
 #include "platform/graphics.hpp"

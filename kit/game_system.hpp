@@ -11,12 +11,15 @@
 #include "kit/mouse.hpp"
 #include "kit/pack.hpp"
 #include "kit/screen_fader.hpp"
-#include "kit/sprites/emitter_handler.hpp"
-#include "kit/sprites/explosion_handler.hpp"
-#include "kit/sprites/map_handler.hpp"
-#include "kit/sprites/sprite_handler.hpp"
 #include "kit/texture_handler.hpp"
 #include "platform/image.hpp"
+
+// The sprite layer's handlers are only owned here; a program includes the ones it uses, so that
+// editing a sprite header rebuilds only what draws sprites.
+class MGE_SpriteHandler;
+class MGE_ExplosionHandler;
+class MGE_EmitterHandler;
+class MGE_MapHandler;
 
 // The game system: its handlers, the screen, frame timing; its stateless helpers come from
 // MGE_GameHelpers, which the kit's own parts use without this header.

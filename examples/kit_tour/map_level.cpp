@@ -6,6 +6,7 @@
 
 #include "examples/kit_tour/tour.hpp"
 #include "examples/kit_tour/tour_art.hpp"
+#include "kit/sprites/map_handler.hpp"
 #include "platform/random.hpp"
 
 namespace tour {

@@ -7,6 +7,8 @@
 #include "examples/kit_tour/tour.hpp"
 #include "examples/kit_tour/tour_art.hpp"
 #include "kit/mouse.hpp"
+#include "kit/sprites/emitter_handler.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 #include "platform/graphics.hpp"
 #include "platform/input.hpp"
 #include "platform/system.hpp"

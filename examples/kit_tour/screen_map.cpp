@@ -9,6 +9,8 @@
 #include "examples/kit_tour/map_level.hpp"
 #include "examples/kit_tour/tour.hpp"
 #include "examples/kit_tour/tour_art.hpp"
+#include "kit/sprites/map_handler.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 #include "platform/graphics.hpp"
 #include "platform/random.hpp"
 

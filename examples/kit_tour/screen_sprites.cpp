@@ -6,6 +6,7 @@
 
 #include "examples/kit_tour/tour.hpp"
 #include "examples/kit_tour/tour_art.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 #include "kit/tiler_handler.hpp"
 #include "platform/graphics.hpp"
 

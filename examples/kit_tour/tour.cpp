@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "kit/pack.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 #include "platform/graphics.hpp"
 #include "platform/random.hpp"
 

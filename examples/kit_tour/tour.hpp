@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kit/game_system.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 
 namespace tour {
 

@@ -11,6 +11,7 @@
 #include "app/app_state.hpp"
 #include "app/headless_scene.hpp"
 #include "app/saver.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 #include "platform/random.hpp"
 #include "platform/resources.hpp"
 #include "tests/support/support.hpp"

@@ -8,6 +8,7 @@
 #include "app/saver.hpp"
 #include "app/saver_settings.hpp"
 #include "kit/kit_state.hpp"
+#include "kit/sprites/sprite_handler.hpp"
 #include "platform/graphics.hpp"
 #include "platform/input.hpp"
 #include "platform/random.hpp"

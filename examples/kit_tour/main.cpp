@@ -165,6 +165,7 @@ int main(int argc, char** argv) {
   }
   if (o.headless) setenv("SDL_VIDEODRIVER", "offscreen", 1);
   RegisterEmbeddedResources();
+  RegisterTourPictures();
   SetAppTitle("Vorpel kit tour");
 
   std::vector<tour::ScreenInfo> screens;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "examples/kit_tour/sheets.hpp"
 #include "kit/game_system.hpp"
 #include "kit/sprites/sprite_handler.hpp"
 
@@ -34,9 +35,6 @@ enum Slot : int {
 };
 
 // Rectangles of the effects picture (white shapes, tinted when drawn).
-struct Rect {
-  int x, y, w, h;
-};
 inline constexpr Rect kGlow{0, 0, 64, 64};
 inline constexpr Rect kRing{64, 0, 48, 48};
 inline constexpr Rect kFlare{112, 0, 48, 48};

@@ -1,10 +1,17 @@
 #pragma once
-// The pictures the tour draws at start-up, each from fixed seeds.
+// The kit tour's own sheets, each drawn from fixed seeds; laid out as
+// examples/kit_tour/sheets.hpp says.
+#include <string>
+
 #include "tools/art/canvas.hpp"
 
 namespace tour {
 
-// The map's tiles (256 x 256), laid out as tour_art.hpp names them.
+// Writes tour_tiles.png, tour_people.png, tour_backdrops.png and tour_gui.png into dir (which
+// must exist). Returns false after printing what failed.
+bool WriteTourPictures(const std::string& dir);
+
+// The map's tiles (256 x 256).
 art::Canvas DrawTileSheet();
 // The hero's walking frames and the slime (256 x 256).
 art::Canvas DrawPeopleSheet();

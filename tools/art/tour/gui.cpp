@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "examples/kit_tour/art_pictures.hpp"
-#include "examples/kit_tour/tour_art.hpp"
+#include "examples/kit_tour/sheets.hpp"
+#include "tools/art/tour/tour_pictures.hpp"
 #include "tools/art/widgets.hpp"
 
 namespace tour {

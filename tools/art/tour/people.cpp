@@ -1,8 +1,8 @@
 // The map's walkers: a hero in four headings and four steps, and a slime in two.
 #include <cmath>
 
-#include "examples/kit_tour/art_pictures.hpp"
-#include "examples/kit_tour/tour_art.hpp"
+#include "examples/kit_tour/sheets.hpp"
+#include "tools/art/tour/tour_pictures.hpp"
 
 namespace tour {
 namespace {

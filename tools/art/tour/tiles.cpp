@@ -4,9 +4,9 @@
 #include <functional>
 #include <utility>
 
-#include "examples/kit_tour/art_pictures.hpp"
-#include "examples/kit_tour/tour_art.hpp"
+#include "examples/kit_tour/sheets.hpp"
 #include "tools/art/noise.hpp"
+#include "tools/art/tour/tour_pictures.hpp"
 
 namespace tour {
 namespace {

@@ -22,6 +22,9 @@ display=:$((90 + RANDOM % 400))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+# A runtime folder of its own, so that a saver running elsewhere (its instance lock) cannot end
+# ours at once.
+mkdir -m 700 "$work/run"
 for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
@@ -36,11 +39,18 @@ run() {
   x0=$(cpu_ticks $xvfb)
   t0=$(date +%s.%N)
   DISPLAY=$display XDG_CONFIG_HOME=$work/config SWAP_COUNT_FILE=$work/count LD_PRELOAD=$counter \
-    /usr/bin/time -v -o "$work/time" timeout -s TERM -k 5 "$seconds" "$@" >/dev/null 2>&1 || true
+    XDG_RUNTIME_DIR=$work/run \
+    /usr/bin/time -v -o "$work/time" timeout -s TERM -k 5 "$seconds" "$@" >/dev/null \
+    2>"$work/$name.err" || true
   t1=$(date +%s.%N)
   x1=$(cpu_ticks $xvfb)
   local frames
-  frames=$(od -An -t u8 "$work/count" 2>/dev/null | tr -d ' ')
+  frames=$( (od -An -t u8 "$work/count" 2>/dev/null || true) | tr -d ' ')
+  if [ -z "$frames" ]; then
+    echo "$name showed no frame in $seconds s (see $work/$name.err)" >&2
+    trap - EXIT
+    exit 1
+  fi
   awk -v n="$name" -v f="${frames:-0}" -v t0="$t0" -v t1="$t1" -v hz="$(getconf CLK_TCK)" \
       -v x="$((x1 - x0))" -v u="$(field "$work/time" 'User time (seconds)')" \
       -v s="$(field "$work/time" 'System time (seconds)')" \

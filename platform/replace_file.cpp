@@ -45,9 +45,9 @@ std::string FollowLinks(std::string path) {
 // is short so that a file whose own name is near the length limit can still be replaced.
 int CreateTemporary(const std::string& path, std::string& name) {
   static unsigned counter = 0;
-  const std::string prefix = FolderOf(path) + "/.tmp" + std::to_string(getpid()) + "-";
+  const std::string prefix = FolderOf(path) + "/." + std::to_string(getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = prefix + std::to_string(++counter);
+    name = prefix + std::to_string(++counter) + ".tmp";
     const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }

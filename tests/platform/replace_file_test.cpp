@@ -132,3 +132,23 @@ TEST(ReplaceFileDeathTest, FolderThatTakesNoNewFileGetsTheFileWrittenInPlace) {
   EXPECT_EQ(FilesIn(folder), (std::vector<std::string>{"config.ini"}));
   chmod(folder.c_str(), 0755);
 }
+
+// In a shared sticky folder a temporary file can be made, but not renamed over another user's
+// file; the file, writable by all, is then written in place.
+TEST(ReplaceFileDeathTest, RenameRefusedInAStickyFolderFallsBackToWritingInPlace) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to act as two users";
+  TempDir dir;
+  ASSERT_EQ(chmod(dir.str().c_str(), 01777), 0);
+  const std::string path = dir / "shared.ini";
+  WriteFile(path, "old settings");
+  ASSERT_EQ(chmod(path.c_str(), 0666), 0);
+  EXPECT_EXIT(
+      {
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(2);
+        _exit(ReplaceFile(path, "new") ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
+  EXPECT_EQ(ReadFile(path), "new");
+  EXPECT_EQ(Stat(path).st_uid, 0u);
+  EXPECT_EQ(FilesIn(dir.str()), (std::vector<std::string>{"shared.ini"}));
+}

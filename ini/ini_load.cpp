@@ -52,7 +52,9 @@ class Merger {
     const std::size_t close = line.find(']');
     if (close == std::string::npos) return;  // no section is open until the next valid header
     current_ = OpenSection(line.substr(1, close - 1));
-    const std::size_t semicolon = line.find(';');
+    // A ";" in the name is part of it: a comment looked for there would hold the end of the
+    // header and gain another copy of it at every load and save.
+    const std::size_t semicolon = line.find(';', close + 1);
     if (semicolon != std::string::npos) current_->comment = line.substr(semicolon + 1);
   }
 
@@ -61,8 +63,11 @@ class Merger {
     if (equals == std::string::npos) return;
     TINIParameter* parameter = OpenParameter(line.substr(0, equals));
     parameter->SetStringValues(QuotedValues(line, equals));
+    // The comment comes after the "=" as well as after the last quote: a ";" in the name
+    // (a commented-out setting) would otherwise copy the name into the comment at every save.
     const std::size_t last_quote = line.rfind('"');
-    const std::size_t from = last_quote == std::string::npos ? 0 : last_quote + 1;
+    std::size_t from = equals + 1;
+    if (last_quote != std::string::npos && last_quote > equals) from = last_quote + 1;
     const std::size_t semicolon = line.find(';', from);
     if (semicolon != std::string::npos) parameter->comment = line.substr(semicolon + 1);
   }
@@ -100,5 +105,13 @@ void TINIFile::LoadFromStream(std::istream& in) {
   Merger merger(*this);
   LineReader reader(in);
   std::string line;
-  while (reader.Next(line)) merger.Line(line);
+  if (!reader.Next(line)) return;
+  // Editors may start a UTF-8 file with a byte-order mark; left in, it would hide a first
+  // section header and with it every setting of that section.
+  if (line.starts_with("\xEF\xBB\xBF")) {
+    line.erase(0, 3);
+    TrimControlAndBlank(line);
+  }
+  do merger.Line(line);
+  while (reader.Next(line));
 }

@@ -4,6 +4,7 @@
 
 #include <csetjmp>
 #include <cstring>
+#include <vector>
 
 #include "platform/codecs.hpp"
 
@@ -19,33 +20,72 @@ bool SizeAcceptable(std::int64_t w, std::int64_t h) {
 
 // Deflate cannot expand a byte into more than 1032, so the filtered rows the header announces
 // must fit into 1032 times the whole file, or the picture cannot be all there. Checking this
-// before allocating keeps a few bytes from costing hundreds of megabytes. The header chunk is
-// always first and libpng has validated it by now: bit depth at byte 24, colour type at 25.
-bool DataCanHold(const std::uint8_t* data, std::size_t size, std::int64_t w, std::int64_t h) {
-  static constexpr int kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
-  const int depth = data[24], colour_type = data[25];
-  const int channels = colour_type < 7 ? kChannels[colour_type] : 4;
+// before allocating keeps a few bytes from costing hundreds of megabytes.
+bool DataCanHold(std::size_t size, std::int64_t w, std::int64_t h, int depth, int channels) {
   const std::int64_t row_bytes = 1 + (w * depth * channels + 7) / 8;
   return h * row_bytes <= std::int64_t(size) * 1032;
 }
 
+struct Source {
+  const std::uint8_t* data;
+  std::size_t size;
+  std::size_t at;
+};
+
+void ReadFromSource(png_structp png, png_bytep out, png_size_t length) {
+  auto* source = static_cast<Source*>(png_get_io_ptr(png));
+  if (length > source->size - source->at) png_error(png, "cut short");
+  std::memcpy(out, source->data + source->at, length);
+  source->at += length;
+}
+
+[[noreturn]] void OnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void OnWarning(png_structp, png_const_charp) {}
+
+// Every colour type and depth becomes 8-bit RGBA holding the stored values: no gamma, colour
+// profile or chromaticity is applied, because a kit's colour keys and palettes need the numbers
+// the artist stored. 16-bit samples are rounded to the nearest 8-bit value.
+void AskForRgba8(png_structp png, png_infop info) {
+  png_set_expand(png);  // palette, low depths and tRNS
+  png_set_scale_16(png);
+  const int type = png_get_color_type(png, info);
+  if (!(type & PNG_COLOR_MASK_COLOR)) png_set_gray_to_rgb(png);
+  png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);  // a no-op once there is alpha
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+}
+
+// Reads the whole picture into *out; false on any error or an unacceptable size. No object
+// with a destructor lives in this frame across libpng's longjmp.
+bool ReadInto(png_structp png, png_infop info, Source* source, PixmapPtr* out,
+              std::vector<png_bytep>* rows) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_read_fn(png, source, ReadFromSource);
+  png_read_info(png, info);
+  const png_uint_32 w = png_get_image_width(png, info), h = png_get_image_height(png, info);
+  if (!SizeAcceptable(w, h) || !DataCanHold(source->size, w, h, png_get_bit_depth(png, info),
+                                            png_get_channels(png, info)))
+    return false;
+  AskForRgba8(png, info);
+  if (png_get_rowbytes(png, info) != std::size_t(w) * 4) return false;
+  *out = std::make_shared<TPixmap>(int(w), int(h), PF_RGBA8888);
+  rows->resize(h);
+  for (png_uint_32 y = 0; y < h; ++y) (*rows)[y] = (*out)->Row(int(y));
+  png_read_image(png, rows->data());
+  png_read_end(png, nullptr);
+  return true;
+}
+
 PixmapPtr DecodePNG(const std::uint8_t* data, std::size_t size) {
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&image, data, size)) return nullptr;
-  if (!SizeAcceptable(image.width, image.height) ||
-      !DataCanHold(data, size, image.width, image.height)) {
-    png_image_free(&image);
-    return nullptr;
-  }
-  image.format = PNG_FORMAT_RGBA;
-  auto pixmap = std::make_shared<TPixmap>(int(image.width), int(image.height), PF_RGBA8888);
-  if (!png_image_finish_read(&image, nullptr, pixmap->pixels.data(), pixmap->pitch, nullptr)) {
-    png_image_free(&image);
-    return nullptr;
-  }
-  return pixmap;
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
+  if (!png) return nullptr;
+  png_infop info = png_create_info_struct(png);
+  Source source{data, size, 0};
+  PixmapPtr pixmap;
+  std::vector<png_bytep> rows;
+  const bool ok = info && ReadInto(png, info, &source, &pixmap, &rows);
+  png_destroy_read_struct(&png, &info, nullptr);
+  return ok ? pixmap : nullptr;
 }
 
 void WriteToVector(png_structp png, png_bytep bytes, png_size_t length) {

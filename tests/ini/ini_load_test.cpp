@@ -24,10 +24,12 @@ TEST(IniLoad, CommentsBeforeTheFirstSectionTheLastOneWins) {
 
 TEST(IniLoad, HeaderNameIsTheUntrimmedTextUpToTheFirstBracket) {
   testsupport::TempDir dir;
-  TINIFile doc = LoadText(dir, "[ A ]x]\n[]\nk=\"v\"\n[a;b]\n");
-  EXPECT_EQ(doc.GetSections(), (Strings{" A ", "", "a;b"}));
+  TINIFile doc = LoadText(dir, "[ A ]x]\n[]\nk=\"v\"\n[a;b]\n[c;d]x;e;f\n");
+  EXPECT_EQ(doc.GetSections(), (Strings{" A ", "", "a;b", "c;d"}));
   EXPECT_EQ(doc.GetStringValue("", "k", ""), "v");
-  EXPECT_EQ(doc.GetSectionComment("a;b"), "b]");
+  // The comment is looked for behind the name only.
+  EXPECT_EQ(doc.GetSectionComment("a;b"), "");
+  EXPECT_EQ(doc.GetSectionComment("c;d"), "e;f");
 }
 
 TEST(IniLoad, HeaderWithoutClosingBracketIgnoresLinesUntilTheNextHeader) {
@@ -82,6 +84,29 @@ TEST(IniLoad, ParameterCommentIsTheTextAfterTheFirstSemicolonBehindTheLastQuote)
   EXPECT_EQ(doc.GetParameterComment("S", "a"), " one;two");
   EXPECT_EQ(doc.GetParameterComment("S", "b"), "bare");
   EXPECT_EQ(doc.GetParameterComment("S", "c;d"), "");
+}
+
+// Names holding ";" or a quote: the comment is what follows the "=" and the last quote, never
+// a piece of the name, or each save would write that piece once more.
+TEST(IniLoad, ParameterCommentNeverStartsInsideTheName) {
+  testsupport::TempDir dir;
+  TINIFile doc = LoadText(dir, "[S]\n;k = v\ne;f=x;note\ng\"h;i=\n");
+  EXPECT_EQ(doc.GetParameters("S"), (Strings{";k ", "e;f", "g\"h;i"}));
+  EXPECT_EQ(doc.GetParameterComment("S", ";k "), "");
+  EXPECT_EQ(doc.GetParameterComment("S", "e;f"), "note");
+  EXPECT_EQ(doc.GetParameterComment("S", "g\"h;i"), "");
+}
+
+TEST(IniLoad, LeadingByteOrderMarkIsSkipped) {
+  testsupport::TempDir dir;
+  TINIFile doc = LoadText(dir, "\xEF\xBB\xBF[Vorpels]\r\nHowOften=\"12\"\r\n");
+  EXPECT_EQ(doc.GetSections(), (Strings{"Vorpels"}));
+  EXPECT_EQ(doc.GetIntValue("Vorpels", "HowOften", 234), 12);
+  TINIFile blank = LoadText(dir, "\xEF\xBB\xBF \t;top\n[A]\n");
+  EXPECT_EQ(blank.GetComment(), "top");
+  // Only at the very start: elsewhere the bytes belong to a name.
+  TINIFile later = LoadText(dir, "[A]\n\xEF\xBB\xBFk=\"1\"\n");
+  EXPECT_EQ(later.GetParameters("A"), (Strings{"\xEF\xBB\xBFk"}));
 }
 
 TEST(IniLoad, SemicolonLinesInsideASectionAreDroppedUnlessTheyHoldEquals) {

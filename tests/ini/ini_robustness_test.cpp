@@ -21,6 +21,30 @@ TEST(IniRobustness, BinaryGarbageLoadsSavesAndLoadsAgain) {
   EXPECT_EQ(again.GetSections(), doc.GetSections());
 }
 
+namespace {
+std::string SaveLoaded(const testsupport::TempDir& dir, const std::string& text) {
+  TINIFile doc = LoadText(dir, text);
+  EXPECT_EQ(doc.Save(0), 1);
+  return testsupport::ReadFile(doc.GetFilename());
+}
+}  // namespace
+
+// Whatever was loaded, saving it again changes nothing: a file must not grow at every start and
+// end of the saver.
+TEST(IniRobustness, SavingWhatWasLoadedIsStable) {
+  testsupport::TempDir dir;
+  const std::string samba =
+      "[global]\n   workgroup = WORKGROUP\n;   wins server = w.x.y.z ; or not\n"
+      "#   log file = /var/log/samba/log.%m\n;[homes]\n[printers]\t; shared\n"
+      ";   path = \"/var/spool\" ; queue\n";
+  for (const std::string& text :
+       {"[a;b]\n"s, "[a;b]\t;b]\t;c\n"s, samba, "[S]\ng\"h;i=\"x\n"s, "[S]\nk=\"1\" \"2\n;x\"\n"s}) {
+    const std::string first = SaveLoaded(dir, text);
+    EXPECT_EQ(SaveLoaded(dir, first), first) << text;
+  }
+  EXPECT_EQ(SaveLoaded(dir, "[a;b]\n"), "[a;b]\r\n\r\n");
+}
+
 TEST(IniRobustness, HighBytesAndInvalidUtf8RoundTripByteForByte) {
   testsupport::TempDir dir;
   const std::string name = "\xff\xfe\xc3(";

@@ -65,8 +65,9 @@ TEST(Pixmap, BrokenPicturesGiveNothing) {
   ASSERT_FALSE(jpg.empty());
   EXPECT_EQ(DecodePicture(png.data(), png.size() / 2), nullptr);
   // libjpeg would make up the missing rest of a JPEG cut short; it is refused like a PNG.
+  // (Only the end marker missing loads: see the conformance tests.)
   ASSERT_NE(DecodePicture(jpg.data(), jpg.size()), nullptr);
-  for (std::size_t cut : {std::size_t(10), jpg.size() / 2, jpg.size() - 2})
+  for (std::size_t cut : {std::size_t(10), jpg.size() / 2, jpg.size() - 40})
     EXPECT_EQ(DecodePicture(jpg.data(), cut), nullptr) << cut << " of " << jpg.size();
   std::vector<std::uint8_t> damaged = jpg;
   for (std::size_t i = damaged.size() / 2; i < damaged.size() - 2; i += 5) damaged[i] = 0xFF;

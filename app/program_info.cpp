@@ -26,7 +26,7 @@ std::string HelpText() {
          "  /s               the saver, full screen (so does no switch at all)\n"
          "  /p WINDOW        a small preview inside the X window WINDOW\n"
          "  /c               the configuration screen (so does any other text)\n"
-         "  --root           inside xscreensaver's window (XSCREENSAVER_WINDOW), else the root\n"
+         "  --root           inside the window in $XSCREENSAVER_WINDOW, else the root\n"
          "  --window-id ID   inside the X window ID (decimal, or hexadecimal after 0x)\n"
          "  --how-often N    with --root or --window-id: how often bubbles appear, 0-299\n"
          "  --change N       with --root or --window-id: how often the set changes, 0-299\n"

@@ -1,5 +1,6 @@
 #include "app/entry.hpp"
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "app/config_screen.hpp"
 #include "app/hack_mode.hpp"
 #include "app/preview.hpp"
+#include "app/program_info.hpp"
 #include "app/saver.hpp"
 #include "app/shared_ops.hpp"
 #include "assets/assets.hpp"
@@ -52,6 +54,12 @@ void Dispatch(const StartChoice& choice) {
 }  // namespace
 
 void RunProgram(int argc, char** argv) {
+  // Answered before start-up: no window, no settings folder, nothing written but the text.
+  if (InfoRequest info = ChooseInfo(argc, argv); info != InfoRequest::None) {
+    if (PrintInfo(info, stdout)) std::exit(0);
+    std::perror("vorpelsaver: cannot write to standard output");
+    std::exit(1);
+  }
   const StartChoice choice = ChooseStart(argc, argv);
   HackOptions hack = ParseHackOptions(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
   if (hack.active) {

@@ -17,3 +17,5 @@ BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libepoxy-dev libpng-dev zl
   libjpeg-dev libx11-dev libgl1-mesa-dri libegl1)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libfreetype-dev fonts-dejavu-core xvfb xauth xdotool
   jwm clang libclang-rt-14-dev xscreensaver)
+# Only for CI's package check (.ci/package), not needed by ./test.sh.
+PACKAGE_CHECK_PACKAGES=(dpkg-dev file lintian man-db)

@@ -163,7 +163,7 @@ TEST_F(RobustnessE2E, ThePreviewEndsWhenItsHostIsDestroyedUnderIt) {
 
 TEST_F(RobustnessE2E, UnknownSwitchesAndHugeArgumentsOpenTheConfigurationScreen) {
   const std::vector<std::vector<std::string>> lines = {
-      {"--help", "-x", "/p"}, {std::string(65536, 'A')}, {"", "/s"}};
+      {"-help", "-x", "/p"}, {std::string(65536, 'A')}, {"", "/s"}};
   for (const auto& args : lines) {
     Program config(args, dir.str(), env);
     Window window = WaitAndFocus(kConfigTitle);

@@ -38,8 +38,8 @@ class MGE_BMFontHandler {
   float falpha = 0.0f;
   int fblend = 0;
   float fspacing = 0.0f;  // extra gap after each glyph, in unscaled pixels
-  TList<MGE_BMFontFX> FXList;
-  TList<MGE_BMFontText> TextList;
+  vorpel::TList<MGE_BMFontFX> FXList;
+  vorpel::TList<MGE_BMFontText> TextList;
 
   MGE_BMFontHandler() = default;
   MGE_BMFontHandler(const MGE_BMFontHandler&) = delete;

@@ -93,7 +93,7 @@ int MGE_MouseType::Animate(const std::string& name, float speed, int mode) {
 int MGE_MouseType::Update() {
   MGE_PointerState& p = Pointer();
   if (p.animMode < kMouseAnimPingPong || p.animMode > kMouseAnimOnce) return 0;
-  p.frame += p.animSpeed * FrameDelta;
+  p.frame += p.animSpeed * vorpel::FrameDelta;
   float f = std::trunc(p.frame);
   if (f > p.lastFrame) {
     p.frame = p.animMode == kMouseAnimLoop ? p.firstFrame : p.lastFrame;

@@ -133,7 +133,7 @@ int MGE_SpriteHandler::AutoSpriteAnimate(MGE_Sprite* s, const std::string& name,
   s->animax = float(set.totalframes);
   s->anidir = speed;
   // Frame 1 whatever the start: the first step shows the right one.
-  detail::ShowFirstAnimFrame(*s, slot);
+  vorpel::detail::ShowFirstAnimFrame(*s, slot);
   return 0;
 }
 

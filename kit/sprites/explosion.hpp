@@ -8,7 +8,7 @@
 #include "kit/sprites/emitter_particle.hpp"
 
 struct MGE_ExplosionSprite;
-using MGE_ExplosionSpriteList = TList<MGE_ExplosionSprite>;
+using MGE_ExplosionSpriteList = vorpel::TList<MGE_ExplosionSprite>;
 using MGE_ExplosionSpriteListPtr = std::shared_ptr<MGE_ExplosionSpriteList>;
 
 // One explosion type. Rates count per delta unit.
@@ -45,7 +45,7 @@ inline constexpr int kExplosionSlot = 0;
 extern std::array<MGE_ExplosionType, kMaxExplosionTypes + 1> explosionTypes;
 
 // One piece.
-struct MGE_ExplosionSprite : detail::Particle {
+struct MGE_ExplosionSprite : vorpel::detail::Particle {
   std::weak_ptr<MGE_ExplosionSpriteList::Node> link;
   std::weak_ptr<MGE_ExplosionSpriteList> listid;
 
@@ -56,9 +56,9 @@ struct MGE_ExplosionSprite : detail::Particle {
   int Automate();
 };
 
-namespace detail {
+namespace vorpel::detail {
 
 // Fills types 1..43 with the built-in rows, all drawing from the effects picture's slot.
 void ConfigureBuiltInExplosions();
 
-}  // namespace detail
+}  // namespace vorpel::detail

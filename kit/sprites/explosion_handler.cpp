@@ -19,11 +19,11 @@ struct Call {
 
 void Spin(const MGE_ExplosionType& t, const Call& c, MGE_ExplosionSprite& p) {
   float q = c.speed * t.rotatedir * (1.0f + float(Rnd(0.05, 0.8)));
-  detail::StartSpin(p, q,
-                    t.startrot == 0.0f    ? detail::SpinRule::kRandomStart
-                    : t.startrot == -1.0f ? detail::SpinRule::kRandomSign
-                    : t.startrot == -2.0f ? detail::SpinRule::kAsGiven
-                                          : detail::SpinRule::kNone);
+  vorpel::detail::StartSpin(p, q,
+                    t.startrot == 0.0f    ? vorpel::detail::SpinRule::kRandomStart
+                    : t.startrot == -1.0f ? vorpel::detail::SpinRule::kRandomSign
+                    : t.startrot == -2.0f ? vorpel::detail::SpinRule::kAsGiven
+                                          : vorpel::detail::SpinRule::kNone);
 }
 
 void Launch(const MGE_ExplosionType& t, const Call& c, MGE_ExplosionSprite& p) {
@@ -62,9 +62,9 @@ void Throw(const MGE_ExplosionType& t, const Call& c, int i, MGE_ExplosionSprite
   p.alpha = 1.0f;
   p.alphafadedir = c.speed * t.alphafadespeed;
   Spin(t, c, p);
-  p.red = detail::ColourChannel(float(c.red));
-  p.green = detail::ColourChannel(float(c.green));
-  p.blue = detail::ColourChannel(float(c.blue));
+  p.red = vorpel::detail::ColourChannel(float(c.red));
+  p.green = vorpel::detail::ColourChannel(float(c.green));
+  p.blue = vorpel::detail::ColourChannel(float(c.blue));
   p.blend = c.blend;
   Launch(t, c, p);
   p.pausing = float(t.spawnlaunchdelay) * float(i - 1) + c.delay;
@@ -79,7 +79,7 @@ int MGE_ExplosionHandler::Init(int layers) {
   for (int i = 1; i <= layerCount_; ++i)
     layers_[std::size_t(i)] = std::make_shared<MGE_ExplosionSpriteList>();
   explosionTypes.fill(MGE_ExplosionType{});
-  detail::ConfigureBuiltInExplosions();
+  vorpel::detail::ConfigureBuiltInExplosions();
   return 0;
 }
 

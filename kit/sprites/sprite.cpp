@@ -22,8 +22,8 @@ int MGE_Sprite::kill() {
 }
 
 int MGE_Sprite::AddXY(float dx, float dy) {
-  x += dx * FrameDelta;
-  y += dy * FrameDelta;
+  x += dx * vorpel::FrameDelta;
+  y += dy * vorpel::FrameDelta;
   return 0;
 }
 
@@ -34,12 +34,12 @@ int MGE_Sprite::AddXYNoDelta(float dx, float dy) {
 }
 
 int MGE_Sprite::AddX(float d) {
-  x += d * FrameDelta;
+  x += d * vorpel::FrameDelta;
   return 0;
 }
 
 int MGE_Sprite::AddY(float d) {
-  y += d * FrameDelta;
+  y += d * vorpel::FrameDelta;
   return 0;
 }
 

@@ -30,7 +30,7 @@ int SlotForAnim(const std::string& name) {
 
 }  // namespace
 
-void detail::ShowFirstAnimFrame(MGE_Sprite& s, int slot) {
+void vorpel::detail::ShowFirstAnimFrame(MGE_Sprite& s, int slot) {
   const MGE_SpriteAnimFramesType& set = spriteAnims[std::size_t(slot)];
   s.img = set.img[1];
   s.srcx = float(set.srcx[1]);
@@ -58,7 +58,7 @@ int MGE_SpriteHandler::SetSpriteAnimFrames(MGE_Sprite* sprite, const std::string
   if (slot == 0 || !sprite) return 1;
   sprite->animindex = slot;
   sprite->animtile = 1.0f;
-  detail::ShowFirstAnimFrame(*sprite, slot);
+  vorpel::detail::ShowFirstAnimFrame(*sprite, slot);
   return 0;
 }
 
@@ -73,14 +73,15 @@ int MGE_SpriteHandler::ConfigureSpline(int index, float startx, float starty, fl
                                        float bend1y, float bend2x, float bend2y, float stopx,
                                        float stopy) {
   if (index < 1 || index > kMaxSplines) return 0;
-  splineTable[std::size_t(index)] = {startx, starty, bend1x, bend1y, bend2x, bend2y, stopx, stopy};
+  vorpel::splineTable[std::size_t(index)] = {startx, starty, bend1x, bend1y,
+                                             bend2x, bend2y, stopx, stopy};
   return 0;
 }
 
 int MGE_SpriteHandler::ConfigureWaypoint(int index, float startx, float starty, float stopx,
                                          float stopy) {
   if (index < 1 || index > kMaxWaypoints) return 0;
-  waypointTable[std::size_t(index)] = {startx, starty, stopx, stopy};
+  vorpel::waypointTable[std::size_t(index)] = {startx, starty, stopx, stopy};
   return 0;
 }
 

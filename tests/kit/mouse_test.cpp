@@ -75,7 +75,7 @@ class MouseAnimation : public KitTest {
       anim.srcx[std::size_t(k)] = k * 100;
       anim.srcy[std::size_t(k)] = k;
     }
-    FrameDelta = 1.0f;
+    vorpel::FrameDelta = 1.0f;
   }
   void TearDown() override {
     spriteAnims[3] = {};

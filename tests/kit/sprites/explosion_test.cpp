@@ -247,7 +247,7 @@ class ExplosionDraw : public ExplosionTest {
     int blend, r, g, b;
     DemoColour(type, blend, r, g, b);
     boom.Explosion(1, type, kCell / 2, kCell / 2, 1, 1, 0, 0, blend, r, g, b, 0, 0);
-    FrameDelta = 5;
+    vorpel::FrameDelta = 5;
     for (int t = 0; t < ms; t += 5) boom.UpdateExplosions();
     Clear(kBackground >> 16, kBackground >> 8 & 255, kBackground & 255);
     boom.RenderExplosions();

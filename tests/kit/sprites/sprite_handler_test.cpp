@@ -216,8 +216,8 @@ TEST_F(SpriteHandler, TableIndexesOutsideTheTablesAreIgnored) {
   MGE_SpriteHandler::ConfigureSpline(101, 1, 1, 1, 1, 1, 1, 1, 1);
   MGE_SpriteHandler::ConfigureWaypoint(-3, 1, 1, 1, 1);
   MGE_SpriteHandler::ConfigureSpline(100, 1, 2, 3, 4, 5, 6, 7, 8);
-  EXPECT_EQ(splineTable[100].stopy, 8.0f);
-  EXPECT_EQ(splineTable[0].startx, 0.0f);
+  EXPECT_EQ(vorpel::splineTable[100].stopy, 8.0f);
+  EXPECT_EQ(vorpel::splineTable[0].startx, 0.0f);
   MGE_SpritePtr s = Make();
   handler.AutoSpriteSpline(s.get(), 0, 2, 0.1f, 0, 0, 0, 0, 0, 0, 0);
   handler.AutoSpriteWaypoint(s.get(), 1, 101, 1, 0, 0, 0, 0, 0);

@@ -50,7 +50,8 @@ class MGE_BMFontHandler {
   // line "y,first code,count" and a line of count "x,width" pairs; the offsets are added to
   // every glyph's position. Then takes the slot and resets the drawing settings. 1 on success;
   // 0, with nothing changed, when the source cannot be opened or is malformed (fewer lines or
-  // fields than announced, a negative height, row count or glyph count). Within a well-formed
+  // fields than announced, a negative height, row count or glyph count), and a line on standard
+  // error names the source. Within a well-formed
   // definition a glyph is skipped when its code lies outside 0-255, its width is negative or
   // its position does not fit an int once offset.
   int LoadConfig(const std::string& source, int slot, int xoffset, int yoffset);

@@ -68,7 +68,7 @@ class MGE_GameSystem : public MGE_GameHelpers {
   static int BlitB(int slot, int sx, int sy, int sw, int sh, float x, float y, float alpha,
                    float scale, float rotation, int blend);
   static int DoAppSuspended();
-  // Waits until the key (a KeyCode) is released.
+  // Waits until the key (a VirtualKey) is released.
   static int ClearKey(int key);
   static int ResetRenderStates();
   static int DimScreen(float alpha);

@@ -1,7 +1,7 @@
 #pragma once
 // Key codes: the Windows virtual-key numbers every key parameter takes (KeyHitCount, KeyIsDown,
 // the kit's ClearKey). Letters and digits are their upper-case character codes.
-enum KeyCode : int {
+enum VirtualKey : int {
   kKeyBackspace = 8, kKeyTab = 9, kKeyEnter = 13, kKeyPause = 19, kKeyEscape = 27,
   kKeySpace = 32, kKeyPageUp = 33, kKeyPageDown = 34, kKeyEnd = 35, kKeyHome = 36,
   kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40, kKeyInsert = 45, kKeyDelete = 46,

@@ -125,7 +125,7 @@ int MGE_SpriteHandler::AutoSpriteAnimate(MGE_Sprite* s, const std::string& name,
                                          int mode, float start) {
   int slot = FindSpriteAnim(name);
   if (slot == 0 || !s) return 1;
-  const MGE_SpriteAnimFramesType& set = spriteAnims[std::size_t(slot)];
+  const MGE_SpriteAnimFramesType& set = vorpel::spriteAnims[std::size_t(slot)];
   s->animating = mode;
   s->animindex = slot;
   s->animtile = start > 0.0f ? start : 1.0f;

@@ -3,7 +3,7 @@
 
 #include "kit/kit_state.hpp"
 
-std::array<MGE_ExplosionType, kMaxExplosionTypes + 1> explosionTypes{};
+std::array<MGE_ExplosionType, kMaxExplosionTypes + 1> vorpel::explosionTypes{};
 
 int MGE_ExplosionSprite::kill() {
   listid.reset();

@@ -41,8 +41,10 @@ inline constexpr int kMaxExplosionPieces = 10000;
 inline constexpr const char* kExplosionPicture = "incbin::mgeres1.png";
 inline constexpr int kExplosionSlot = 0;
 
+namespace vorpel {
 // Entry t is type t; entry 0 is not used.
 extern std::array<MGE_ExplosionType, kMaxExplosionTypes + 1> explosionTypes;
+}  // namespace vorpel
 
 // One piece.
 struct MGE_ExplosionSprite : vorpel::detail::Particle {

@@ -78,7 +78,7 @@ int MGE_ExplosionHandler::Init(int layers) {
   layers_.assign(std::size_t(layerCount_) + 1, nullptr);
   for (int i = 1; i <= layerCount_; ++i)
     layers_[std::size_t(i)] = std::make_shared<MGE_ExplosionSpriteList>();
-  explosionTypes.fill(MGE_ExplosionType{});
+  vorpel::explosionTypes.fill(MGE_ExplosionType{});
   vorpel::detail::ConfigureBuiltInExplosions();
   return 0;
 }
@@ -93,7 +93,7 @@ int MGE_ExplosionHandler::Explosion(int layer, int type, float x, float y, float
                                     int red, int green, int blue, float delay, int count) {
   const MGE_ExplosionSpriteListPtr& list = GetExplosionList(layer);
   if (!list || type < 1 || type > kMaxExplosionTypes) return 0;
-  const MGE_ExplosionType& t = explosionTypes[std::size_t(type)];
+  const MGE_ExplosionType& t = vorpel::explosionTypes[std::size_t(type)];
   Call c{x, y, size, speed, xgravity, ygravity, blend, red, green, blue, delay};
   if (count < 1) count = t.spawns;
   count = std::min(count, kMaxExplosionPieces);
@@ -162,7 +162,7 @@ int MGE_ExplosionHandler::ConfigureExplosion(
     int spawnlaunchdelay, int style, int frames, float xscale, float xscaledir, float yscale,
     float yscaledir) {
   if (type < 1 || type > kMaxExplosionTypes) return 0;
-  explosionTypes[std::size_t(type)] = {
+  vorpel::explosionTypes[std::size_t(type)] = {
       .img = img, .srcx = srcx, .srcy = srcy, .srcwidth = srcwidth, .srcheight = srcheight,
       .scale = scale, .scaledir = scaledir, .xscale = xscale, .xscaledir = xscaledir,
       .yscale = yscale, .yscaledir = yscaledir, .alphafadespeed = alphafadespeed,

@@ -59,8 +59,8 @@ int MGE_SpriteHandler::Init(int layers) {
   vorpel::layerCount = layers;
   vorpel::splineTable.fill({});
   vorpel::waypointTable.fill({});
-  spriteAnims.fill({});
-  spriteAnimCount = 0;
+  vorpel::spriteAnims.fill({});
+  vorpel::spriteAnimCount = 0;
   vorpel::rotationTable = MakeRotationTable();
   return 0;
 }

@@ -19,19 +19,19 @@ std::string Lower(const std::string& text) {
 // The slot a frame set goes into: the last whose name matches in any letter case, else the
 // next unused one; 0 once all are used.
 int SlotForAnim(const std::string& name) {
-  if (spriteAnimCount > 0) {
+  if (vorpel::spriteAnimCount > 0) {
     std::string lower = Lower(name);
     for (int slot = kMaxSpriteAnims; slot >= 1; --slot)
-      if (Lower(spriteAnims[std::size_t(slot)].name) == lower) return slot;
+      if (Lower(vorpel::spriteAnims[std::size_t(slot)].name) == lower) return slot;
   }
-  if (spriteAnimCount >= kMaxSpriteAnims) return 0;
-  return ++spriteAnimCount;
+  if (vorpel::spriteAnimCount >= kMaxSpriteAnims) return 0;
+  return ++vorpel::spriteAnimCount;
 }
 
 }  // namespace
 
 void vorpel::detail::ShowFirstAnimFrame(MGE_Sprite& s, int slot) {
-  const MGE_SpriteAnimFramesType& set = spriteAnims[std::size_t(slot)];
+  const MGE_SpriteAnimFramesType& set = vorpel::spriteAnims[std::size_t(slot)];
   s.img = set.img[1];
   s.srcx = float(set.srcx[1]);
   s.srcy = float(set.srcy[1]);
@@ -42,7 +42,7 @@ void vorpel::detail::ShowFirstAnimFrame(MGE_Sprite& s, int slot) {
 int MGE_SpriteHandler::AddSpriteAnim(const MGE_SpriteAnimFramesType& frames) {
   int slot = SlotForAnim(frames.name);
   if (slot == 0) return 0;
-  MGE_SpriteAnimFramesType& target = spriteAnims[std::size_t(slot)];
+  MGE_SpriteAnimFramesType& target = vorpel::spriteAnims[std::size_t(slot)];
   target.name = frames.name;
   target.totalframes = frames.totalframes;
   target.srcwidth = frames.srcwidth;

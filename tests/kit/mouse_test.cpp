@@ -64,7 +64,7 @@ class MouseAnimation : public KitTest {
  protected:
   void SetUp() override {
     KitTest::SetUp();
-    MGE_SpriteAnimFramesType& anim = spriteAnims[3];
+    MGE_SpriteAnimFramesType& anim = vorpel::spriteAnims[3];
     anim = {};
     anim.name = "spin";
     anim.totalframes = 4;
@@ -78,7 +78,7 @@ class MouseAnimation : public KitTest {
     vorpel::FrameDelta = 1.0f;
   }
   void TearDown() override {
-    spriteAnims[3] = {};
+    vorpel::spriteAnims[3] = {};
     KitTest::TearDown();
   }
   static int ShownFrame() { return KitState().pointer.srcX / 100; }

@@ -8,7 +8,7 @@
 namespace {
 void Step(void (*logic)(), float delta) {
   AppLogic->SetDelta(delta);
-  FrameDelta = Delta * 5.0f;
+  vorpel::FrameDelta = vorpel::Delta * 5.0f;
   logic();
 }
 }  // namespace

@@ -30,7 +30,7 @@ bool HeadlessSceneOpen(int width, int height, int howOften, int change, int back
 }
 
 void HeadlessSceneStep(float dt) {
-  FrameDelta = dt;
+  vorpel::FrameDelta = dt;
   SaverLogic();
 }
 

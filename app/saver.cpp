@@ -305,7 +305,7 @@ void SaverStep() {
 }
 
 void SaverLogic() {
-  float dt = FrameDelta;
+  float dt = vorpel::FrameDelta;
   if (Scene.watch_mouse) MouseGuard(dt);
   Kit->ScreenFader->Update();
   Sprites().UpdateSprites();
@@ -339,7 +339,7 @@ int BubbleHook(MGE_Sprite* s) {
     Sprites().AutoSpriteAlphaFadeOff(s, 0.002f);
     s->SetEngineHookOff();
   }
-  s->scale += GrowthRate(*s) * FrameDelta;
+  s->scale += GrowthRate(*s) * vorpel::FrameDelta;
   if (s->scale > 3) {
     Sprites().AutoSpriteAlphaFadeOff(s, 0.002f);
     s->SetEngineHookOff();

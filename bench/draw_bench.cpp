@@ -82,7 +82,7 @@ void DrawOurs(const ImagePtr& atlas, const std::vector<Quad>& quads) {
 // The raw path: the same quads as a vertex array built once, uploaded and drawn each frame.
 struct RawPath {
   GLuint program = 0, vao = 0, vbo = 0, ibo = 0;
-  std::vector<detail::Vertex> vertices;
+  std::vector<vorpel::detail::Vertex> vertices;
   GLsizei index_count = 0;
 
   void Build(const std::vector<Quad>& quads) {
@@ -97,7 +97,7 @@ struct RawPath {
                                {(q.sx + q.sw) / 1024.0f, q.sy / 1024.0f},
                                {(q.sx + q.sw) / 1024.0f, (q.sy + q.sh) / 1024.0f},
                                {q.sx / 1024.0f, (q.sy + q.sh) / 1024.0f}};
-      std::uint32_t rgba = detail::PackColor(q.r, q.g, q.b, q.alpha);
+      std::uint32_t rgba = vorpel::detail::PackColor(q.r, q.g, q.b, q.alpha);
       for (int i = 0; i < 4; ++i) {
         float u = corners[i][0], v = corners[i][1];
         vertices.push_back({u * ix + v * iy + q.x, u * jx + v * jy + q.y, uvs[i][0], uvs[i][1], rgba});
@@ -133,7 +133,7 @@ struct RawPath {
     glGenBuffers(1, &vbo);
     glGenBuffers(1, &ibo);
     glBindBuffer(GL_ARRAY_BUFFER, vbo);
-    auto stride = GLsizei(sizeof(detail::Vertex));
+    auto stride = GLsizei(sizeof(vorpel::detail::Vertex));
     glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, (void*)0);
     glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, (void*)8);
     glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride, (void*)16);
@@ -148,7 +148,7 @@ struct RawPath {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glBindBuffer(GL_ARRAY_BUFFER, vbo);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices.size() * sizeof(detail::Vertex)),
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices.size() * sizeof(vorpel::detail::Vertex)),
                  vertices.data(), GL_STREAM_DRAW);
     glDrawElements(GL_TRIANGLES, index_count, GL_UNSIGNED_INT, nullptr);
   }
@@ -206,7 +206,7 @@ int main(int argc, char** argv) {
     r.draw_calls = LastFrameStats().draw_calls;
     raw.Build(quads);
     Measure(frames, [&] { raw.Draw(texture); }, r.ms_raw, r.wall_raw);
-    detail::RendererResume();
+    vorpel::detail::RendererResume();
     results.push_back(r);
   }
 

@@ -53,7 +53,7 @@ std::size_t ResidentBytes() {
 float swayPhase = 0.0f;
 
 int BubbleSway(MGE_Sprite* s) {
-  s->x += detail::Cosd(swayPhase) * 0.2f;
+  s->x += vorpel::detail::Cosd(swayPhase) * 0.2f;
   return 0;
 }
 
@@ -123,14 +123,14 @@ void ReferenceStep(std::vector<RefBubble>& bubbles) {
     Bounce(b.yscale, b.ymin, b.ymax, b.ydir, d);
     b.cosangle += b.cosspeed * d;
     b.sinangle += b.sinspeed * d;
-    b.x += detail::Cosd(b.cosangle) * b.cosradius * d;
-    b.y += detail::Sind(b.sinangle) * b.sinradius * d;
+    b.x += vorpel::detail::Cosd(b.cosangle) * b.cosradius * d;
+    b.y += vorpel::detail::Sind(b.sinangle) * b.sinradius * d;
     b.x += b.xspeed * d;
     b.y += b.yspeed * d;
     b.xspeed += b.xthrust * d;
     b.yspeed += b.ythrust * d;
     if (b.x < kLeft || b.x > kRight || b.y < kTop || b.y > kBottom) b.dead = 1;
-    if (!b.dead) b.x += detail::Cosd(swayPhase) * 0.2f;
+    if (!b.dead) b.x += vorpel::detail::Cosd(swayPhase) * 0.2f;
   }
 }
 
@@ -165,7 +165,7 @@ void TimeRender(MGE_SpriteHandler& handler, int frames, Result& r) {
     Cls();
     Clock::time_point t0 = Clock::now();
     handler.RenderSprites();
-    detail::RendererFlush();
+    vorpel::detail::RendererFlush();
     Clock::time_point t1 = Clock::now();
     glFinish();
     Clock::time_point t2 = Clock::now();
@@ -191,7 +191,7 @@ Result Measure(MGE_SpriteHandler& handler, int count, int frames, double work) {
   if (grown == 0) grown = ResidentBytes() - residentBefore;
   r.bytesPerSprite = double(grown) / count;
 
-  FrameDelta = kDelta;
+  vorpel::FrameDelta = kDelta;
   auto restart = [&] {
     for (int layer = 1; layer <= 3; ++layer)
       handler.GetSpriteList(layer)->ForEach([](MGE_Sprite& b) {

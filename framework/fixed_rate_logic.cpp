@@ -6,7 +6,7 @@
 
 #include "platform/clock.hpp"
 
-float Delta = 0.0f;
+float vorpel::Delta = 0.0f;
 
 namespace {
 
@@ -74,7 +74,7 @@ double TFixedRateLogic::AddToHistory(double ms) {
 }
 
 void TFixedRateLogic::SetDelta(float delta) {
-  Delta = delta * DeltaMultiplier;
+  vorpel::Delta = delta * DeltaMultiplier;
   FullDelta = delta;
 }
 

@@ -3,8 +3,11 @@
 
 #include "framework/tracking_var.hpp"
 
-// The delta of the logic step about to run, as published by TFixedRateLogic::SetDelta.
+// The delta of the logic step about to run, as published by TFixedRateLogic::SetDelta. In the
+// kit's namespace so that a program's own global Delta does not clash with it.
+namespace vorpel {
 extern float Delta;
+}
 
 // Turns the time since the previous frame into a number of fixed-rate logic ticks (fractional),
 // smoothing small timer jitter with the average of recent frame times.

@@ -34,7 +34,7 @@ void TINIFile::SaveToStream(std::ostream& out) const {
 }
 
 std::shared_ptr<TINISection> TINIFile::FindSection(const std::string& name) const {
-  return detail::FindByName(Lsections, name);
+  return vorpel::detail::FindByName(Lsections, name);
 }
 
 std::shared_ptr<TINIParameter> TINIFile::FindParameter(const std::string& section,
@@ -50,12 +50,14 @@ int TINIFile::AddSection(const std::string& name, const std::string& text) {
 }
 
 int TINIFile::DeleteSection(const std::string& name) {
-  return detail::EraseByName(Lsections, name) ? 1 : 0;
+  return vorpel::detail::EraseByName(Lsections, name) ? 1 : 0;
 }
 
 int TINIFile::SectionExists(const std::string& name) const { return FindSection(name) ? 1 : 0; }
 
-std::vector<std::string> TINIFile::GetSections() const { return detail::NamesOf(Lsections); }
+std::vector<std::string> TINIFile::GetSections() const {
+  return vorpel::detail::NamesOf(Lsections);
+}
 
 std::string TINIFile::GetSectionComment(const std::string& section) const {
   auto found = FindSection(section);
@@ -104,7 +106,7 @@ void TINIFile::Sort() {
   for (const auto& section : Lsections) section->SortParameters();
 }
 
-void TINIFile::SortSections() { detail::SortByName(Lsections); }
+void TINIFile::SortSections() { vorpel::detail::SortByName(Lsections); }
 
 void TINIFile::SortParameters(const std::string& section) {
   if (auto found = FindSection(section)) found->SortParameters();

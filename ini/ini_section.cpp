@@ -8,7 +8,7 @@ TINISection::TINISection(std::string name, std::string comment_text)
     : Name(std::move(name)), comment(std::move(comment_text)) {}
 
 std::shared_ptr<TINIParameter> TINISection::FindParameter(const std::string& name) const {
-  return detail::FindByName(Lparameters, name);
+  return vorpel::detail::FindByName(Lparameters, name);
 }
 
 int TINISection::AddParameter(const std::string& name) {
@@ -18,7 +18,7 @@ int TINISection::AddParameter(const std::string& name) {
 }
 
 int TINISection::DeleteParameter(const std::string& name) {
-  return detail::EraseByName(Lparameters, name) ? 1 : 0;
+  return vorpel::detail::EraseByName(Lparameters, name) ? 1 : 0;
 }
 
 int TINISection::ParameterExists(const std::string& name) const {
@@ -26,7 +26,7 @@ int TINISection::ParameterExists(const std::string& name) const {
 }
 
 std::vector<std::string> TINISection::GetParameters() const {
-  return detail::NamesOf(Lparameters);
+  return vorpel::detail::NamesOf(Lparameters);
 }
 
 std::string TINISection::GetParameterComment(const std::string& name) const {
@@ -57,7 +57,7 @@ void TINISection::SetStringValues(const std::string& name,
   if (auto parameter = FindParameter(name)) parameter->SetStringValues(values);
 }
 
-void TINISection::SortParameters() { detail::SortByName(Lparameters); }
+void TINISection::SortParameters() { vorpel::detail::SortByName(Lparameters); }
 
 void TINISection::Save(std::ostream& out) const {
   out << '[' << Name << ']';

@@ -6,7 +6,7 @@
 
 // Lookups and ordering shared by the lists of sections and of parameters, whose entries all
 // have a `Name`.
-namespace detail {
+namespace vorpel::detail {
 
 // The first entry of that exact name (byte by byte), or null.
 template <class T>
@@ -41,4 +41,4 @@ void SortByName(std::vector<std::shared_ptr<T>>& list) {
                    [](const auto& a, const auto& b) { return a->Name < b->Name; });
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace detail {
+namespace vorpel::detail {
 
 // The length of the valid UTF-8 sequence at the start of s and its code point in cp; 0 when s
 // does not start with one (overlong forms and surrogates are not valid).
@@ -38,4 +38,4 @@ void ForEachFontCode(std::string_view text, F&& f) {
   }
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

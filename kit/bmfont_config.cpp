@@ -4,6 +4,7 @@
 
 #include "ini/int_conversion.hpp"
 #include "kit/bmfont_handler.hpp"
+#include "kit/load_report.hpp"
 #include "platform/resources.hpp"
 
 namespace {
@@ -59,9 +60,12 @@ bool ReadGlyphs(const std::vector<std::string>& lines, int xoffset, int yoffset,
 int MGE_BMFontHandler::LoadConfig(const std::string& source, int slot, int xoffset,
                                   int yoffset) {
   std::vector<std::uint8_t> bytes;
-  if (!ReadSource(source, bytes)) return 0;
   Glyphs g{fsrcx, fsrcy, fwidth, fheight};
-  if (!ReadGlyphs(SplitSourceLines(bytes), xoffset, yoffset, g)) return 0;
+  if (!ReadSource(source, bytes) || !ReadGlyphs(SplitSourceLines(bytes), xoffset, yoffset, g)) {
+    vorpel::detail::ReportLoadFailure("font definition", source,
+                                      "fewer lines or glyphs than it announces");
+    return 0;
+  }
   fsrcx = g.x;
   fsrcy = g.y;
   fwidth = g.width;

@@ -7,7 +7,7 @@
 int MGE_BMFontFX::Step(float dx, float dy) {
   Fade();
   if (delaybeforemovement != 0.0f) {
-    delaybeforemovement -= FrameDelta;
+    delaybeforemovement -= vorpel::FrameDelta;
     if (delaybeforemovement < 1.0f) delaybeforemovement = 0.0f;
   } else {
     Move(dx, dy);
@@ -19,28 +19,28 @@ int MGE_BMFontFX::Step(float dx, float dy) {
 // still moves in that update.
 void MGE_BMFontFX::Fade() {
   if (fadingin) {
-    alpha += fadeinspeed * FrameDelta;
+    alpha += fadeinspeed * vorpel::FrameDelta;
     if (alpha > 1.0f) {
       alpha = 1.0f;
       fadingin = 0;
     }
   } else if (delaybeforefadeout != 0.0f) {
-    delaybeforefadeout -= FrameDelta;
+    delaybeforefadeout -= vorpel::FrameDelta;
     if (delaybeforefadeout < 1.0f) delaybeforefadeout = 0.0f;
   } else {
-    alpha -= fadeoutspeed * FrameDelta;
+    alpha -= fadeoutspeed * vorpel::FrameDelta;
     if (alpha < 0.0f) Remove();
   }
 }
 
 // The position moves with the speeds from before this update's gravity.
 void MGE_BMFontFX::Move(float dx, float dy) {
-  scale += scaledir * FrameDelta;
-  spacing += spacingdir * FrameDelta;
-  x += xdir * FrameDelta + dx;
-  y += ydir * FrameDelta + dy;
-  xdir += xgravity * FrameDelta;
-  ydir += ygravity * FrameDelta;
+  scale += scaledir * vorpel::FrameDelta;
+  spacing += spacingdir * vorpel::FrameDelta;
+  x += xdir * vorpel::FrameDelta + dx;
+  y += ydir * vorpel::FrameDelta + dy;
+  xdir += xgravity * vorpel::FrameDelta;
+  ydir += ygravity * vorpel::FrameDelta;
 }
 
 int MGE_BMFontHandler::FontFX(const std::string& text, float x, float y, float fadeinspeed,

@@ -19,7 +19,7 @@ struct MGE_BMFontFX {
   int fadingin = 1;
   int blend = 0;
   float alpha = 0.0f;
-  std::weak_ptr<TList<MGE_BMFontFX>::Node> link;  // its node in the handler's FXList
+  std::weak_ptr<vorpel::TList<MGE_BMFontFX>::Node> link;  // its node in the handler's FXList
 
   // One update scaled by FrameDelta.
   int automate() { return Step(0.0f, 0.0f); }
@@ -27,7 +27,7 @@ struct MGE_BMFontFX {
   int automateaddxynodelta(float dx, float dy) { return Step(dx, dy); }
 
   void Remove() {
-    if (auto node = link.lock()) TList<MGE_BMFontFX>::Remove(node.get());
+    if (auto node = link.lock()) vorpel::TList<MGE_BMFontFX>::Remove(node.get());
   }
 
  private:

@@ -75,19 +75,19 @@ float MGE_BMFontHandler::Advance(int code, float scale, float spacing) const {
 
 float MGE_BMFontHandler::RunWidth(std::string_view text, float scale, float spacing) const {
   float width = 0.0f;
-  detail::ForEachFontCode(text, [&](int code) { width += Advance(code, scale, spacing); });
+  vorpel::detail::ForEachFontCode(text, [&](int code) { width += Advance(code, scale, spacing); });
   return width;
 }
 
 float MGE_BMFontHandler::GetWidthOfString(std::string_view text) const {
   bool any = false;
-  detail::ForEachFontCode(text, [&](int) { any = true; });
+  vorpel::detail::ForEachFontCode(text, [&](int) { any = true; });
   return any ? RunWidth(text, fxscale, fspacing) - fspacing * fxscale : 0.0f;
 }
 
 int MGE_BMFontHandler::GetFontCharDef(std::string_view text, MGE_BMFontCharDef& def) const {
   bool first = true;
-  detail::ForEachFontCode(text, [&](int code) {
+  vorpel::detail::ForEachFontCode(text, [&](int code) {
     if (!first) return;
     first = false;
     def = {fimg, fsrcx[std::size_t(code)], fsrcy[std::size_t(code)], fwidth[std::size_t(code)],
@@ -124,7 +124,7 @@ void MGE_BMFontHandler::DrawLine(float x, float y, std::string_view text, int ce
   SetTransform(0.0f, fxscale, fyscale);
   float pen = centred ? x - GetWidthOfString(text) / 2.0f : x;
   float glyph_y = float(TruncToInt(y + kit.renderOffsetY));
-  detail::ForEachFontCode(text, [&](int code) {
+  vorpel::detail::ForEachFontCode(text, [&](int code) {
     if (shadow) {
       // The shadow alone keeps the pen's fraction.
       SetColor(0, 0, 0);
@@ -150,7 +150,7 @@ void MGE_BMFontHandler::DrawRun(std::string_view text, float x, float y,
   SetTransform(0.0f, style.scalex, style.scaley);
   float pen = style.centred ? x - RunWidth(text, style.scalex, style.spacing) / 2.0f : x;
   float glyph_y = float(TruncToInt(y)) + kit.renderOffsetY;
-  detail::ForEachFontCode(text, [&](int code) {
+  vorpel::detail::ForEachFontCode(text, [&](int code) {
     float glyph_x = float(TruncToInt(pen)) + kit.renderOffsetX;
     if (style.shadowalpha != 0.0f) {
       SetColor(0, 0, 0);

@@ -38,8 +38,8 @@ class MGE_BMFontHandler {
   float falpha = 0.0f;
   int fblend = 0;
   float fspacing = 0.0f;  // extra gap after each glyph, in unscaled pixels
-  TList<MGE_BMFontFX> FXList;
-  TList<MGE_BMFontText> TextList;
+  vorpel::TList<MGE_BMFontFX> FXList;
+  vorpel::TList<MGE_BMFontText> TextList;
 
   MGE_BMFontHandler() = default;
   MGE_BMFontHandler(const MGE_BMFontHandler&) = delete;
@@ -50,9 +50,9 @@ class MGE_BMFontHandler {
   // line "y,first code,count" and a line of count "x,width" pairs; the offsets are added to
   // every glyph's position. Then takes the slot and resets the drawing settings. 1 on success;
   // 0, with nothing changed, when the source cannot be opened or is malformed (fewer lines or
-  // fields than announced, a negative height, row count or glyph count). Within a well-formed
-  // definition a glyph is skipped when its code lies outside 0-255, its width is negative or
-  // its position does not fit an int once offset.
+  // fields than announced, a negative height, row count or glyph count), and a line on standard
+  // error names the source. Within a well-formed definition a glyph is skipped when its code
+  // lies outside 0-255, its width is negative or its position does not fit an int once offset.
   int LoadConfig(const std::string& source, int slot, int xoffset, int yoffset);
   int ConfigFont(int slot, int height);
   // Note the order: source x, width, then source y. Codes outside 0-255 are ignored.

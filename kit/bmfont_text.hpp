@@ -15,11 +15,11 @@ struct MGE_BMFontText {
   int blend = 0;
   int centered = 0;
   float shadowx = 0.0f, shadowy = 0.0f, shadowalpha = 0.0f;
-  std::weak_ptr<TList<MGE_BMFontText>::Node> link;  // its node in the handler's TextList
+  std::weak_ptr<vorpel::TList<MGE_BMFontText>::Node> link;  // its node in the handler's TextList
   int active = 0;  // only active texts are drawn
 
   // Takes the text out of its handler's list; harmless when it is no longer in one.
   void Remove() {
-    if (auto node = link.lock()) TList<MGE_BMFontText>::Remove(node.get());
+    if (auto node = link.lock()) vorpel::TList<MGE_BMFontText>::Remove(node.get());
   }
 };

@@ -60,9 +60,9 @@ int MGE_GameSystem::Start() {
   kit.spriteEventFunction = [](MGE_Sprite*, int) { return 0; };
   kit.suspendFunction = SleepTwentyMs;
   kit.resumeFunction = SleepTwentyMs;
-  kitMapOffsetCells[0] = kitMapOffsetCells[1] = 0.0f;
-  kit.mapOffsetX = &kitMapOffsetCells[0];
-  kit.mapOffsetY = &kitMapOffsetCells[1];
+  vorpel::kitMapOffsetCells[0] = vorpel::kitMapOffsetCells[1] = 0.0f;
+  kit.mapOffsetX = &vorpel::kitMapOffsetCells[0];
+  kit.mapOffsetY = &vorpel::kitMapOffsetCells[1];
   kit.deltaArray.fill(0.0f);
   // The last frame time stays as it is: the first frame after start-up enters the ring capped.
   kit.fpsTimer = MillisecondClock();
@@ -157,7 +157,7 @@ int MGE_GameSystem::Grafix(float gameWidth, float gameHeight, int screenWidth, i
 int MGE_GameSystem::BeginScene(int clear) {
   MGE_KitState& kit = KitState();
   if (kit.flashActive) {
-    float fade = kit.flashSpeed * FrameDelta;
+    float fade = kit.flashSpeed * vorpel::FrameDelta;
     for (float* c : {&kit.clearRed, &kit.clearGreen, &kit.clearBlue}) {
       if (*c > 0.0f) *c -= fade;
       if (*c < 0.0f) *c = 0.0f;

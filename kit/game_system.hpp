@@ -2,6 +2,20 @@
 // The game kit's root object. Its instance owns one handler of each kind; its class functions
 // open the screen at a virtual game size, run frames and fixed-rate logic, and provide the kit's
 // geometry, chance and blitting.
+//
+// Set-up order (later steps rely on earlier ones):
+//   1. RegisterEmbeddedResources() (assets/assets.hpp): "incbin::" names open nothing before it;
+//   2. an MGE_GameSystem instance, then Start() (before the first EndScene);
+//   3. Grafix(...) opens the screen; nothing can be loaded or drawn before it;
+//   4. Texture->Init(n) makes slots 0..n; it must come before Explosion->Init, which loads its
+//      picture into slot 0, and before any Texture->Load, Pack->Load or Font->Load;
+//   5. the loads, then Sprite->Init(layers) and Emitter->Init();
+//   6. per frame: logic steps, BeginScene, drawing, one of the EndScenes; Finish() at the end.
+//
+// Timing: every speed, fade and countdown in the kit is per millisecond and is multiplied by
+// vorpel::FrameDelta each step. Only EndScene measures frames and sets FrameDelta (and the
+// FPS count); with EndScene2, EndScene3 or DoFixedLogic the program sets FrameDelta itself
+// before each logic step, or nothing moves.
 #include <functional>
 #include <memory>
 
@@ -12,7 +26,9 @@
 #include "kit/pack.hpp"
 #include "kit/screen_fader.hpp"
 #include "kit/texture_handler.hpp"
+#include "platform/blend.hpp"
 #include "platform/image.hpp"
+#include "platform/keys.hpp"
 
 // The sprite layer's handlers are only owned here; a program includes the ones it uses, so that
 // editing a sprite header rebuilds only what draws sprites.
@@ -55,6 +71,7 @@ class MGE_GameSystem : public MGE_GameHelpers {
   static int BlitB(int slot, int sx, int sy, int sw, int sh, float x, float y, float alpha,
                    float scale, float rotation, int blend);
   static int DoAppSuspended();
+  // Waits until the key (a VirtualKey) is released.
   static int ClearKey(int key);
   static int ResetRenderStates();
   static int DimScreen(float alpha);
@@ -86,11 +103,21 @@ class MGE_GameSystem : public MGE_GameHelpers {
   // Frame timing.
   static int SetFixedFPS(int fps);
   static int ResetDeltaArray();
+  // Frames counted in the last whole second; only EndScene counts them, so 0 under the others.
   static int FPS();
+  // Letterbox, flip, then frame timing: FrameDelta becomes the average frame time of the last
+  // 80 frames in milliseconds (a frame counts at most 50), shorter frames sleep up to it; then
+  // the SetFixedFPS cap. The one end of frame that moves a scene by itself.
   static int EndScene(int sync);
+  // The kit's mouse pointer and screen fader, letterbox, flip and the frame cap; FrameDelta and
+  // FPS are left alone.
   static int EndScene2(int sync);
+  // Letterbox and flip only.
   static int EndScene3(int sync);
   static int SetFixedLogicRate(int rate);
   static int ResetDeltaLogicTime();
+  // Calls logic once for each whole logic step (1000 / rate ms) due since the last call; none
+  // when less than a step has passed. It does not set FrameDelta: a logic function that moves
+  // things sets it first, for instance to 1000.0f / rate.
   static int DoFixedLogic(const std::function<void()>& logic);
 };

@@ -31,7 +31,7 @@ void MeasureFrame(MGE_KitState& kit, int now) {
     SleepMilliseconds(int(average - float(elapsed)));
     average = (average + float(elapsed)) / 2.0f;
   }
-  FrameDelta = average;
+  vorpel::FrameDelta = average;
   kit.lastFrameTime = MillisecondClock();
 }
 

@@ -80,7 +80,7 @@ float MGE_GameHelpers::GetPercent(float value, float total, float scale) {
 
 int MGE_GameHelpers::VarAddPong(float& value, float& speed, float minimum, float maximum,
                                int useDelta) {
-  value += useDelta ? speed * FrameDelta : speed;
+  value += useDelta ? speed * vorpel::FrameDelta : speed;
   if (value < minimum) {
     value = minimum;
     speed = -speed;

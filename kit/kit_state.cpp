@@ -2,7 +2,7 @@
 
 #include "kit/screen_fader.hpp"
 
-float FrameDelta = 0.0f;
+float vorpel::FrameDelta = 0.0f;
 
 MGE_KitState& KitState() {
   static MGE_KitState state;

@@ -13,12 +13,18 @@ class MGE_ScreenFaderType;
 using MGE_AppFunction = std::function<void()>;
 using MGE_SpriteEventFunction = std::function<int(MGE_Sprite*, int)>;
 
+// The kit's process-wide variables keep their names inside the namespace vorpel, where a
+// program's own globals of the same names cannot clash with them.
+namespace vorpel {
 // The kit's per-step delta in milliseconds; every delta-scaled movement multiplies by it. A plain
-// global because the per-sprite path reads it constantly; the application may overwrite it.
+// variable because the per-sprite path reads it constantly. Only EndScene sets it: a program
+// that ends its frames with EndScene2 or EndScene3, or runs its logic through DoFixedLogic,
+// sets it itself before each logic step (to the step's length in milliseconds), or nothing moves.
 extern float FrameDelta;
 
 // The two cells Start hands the sprite engine for its map offset, 0 until a map moves them.
 inline float kitMapOffsetCells[2] = {0.0f, 0.0f};
+}  // namespace vorpel
 
 inline constexpr int kDeltaRingSize = 80;
 inline constexpr int kMaxFrameMs = 50;
@@ -58,8 +64,8 @@ struct MGE_KitState {
   float spriteRenderOffsetX = 0.0f, spriteRenderOffsetY = 0.0f;
   float spriteDrawOffsetX = 0.0f, spriteDrawOffsetY = 0.0f;
   // Where sprites read the map offset they subtract.
-  const float* mapOffsetX = &kitMapOffsetCells[0];
-  const float* mapOffsetY = &kitMapOffsetCells[1];
+  const float* mapOffsetX = &vorpel::kitMapOffsetCells[0];
+  const float* mapOffsetY = &vorpel::kitMapOffsetCells[1];
 
   // Clear colour and the flash that fades it back to black.
   float clearRed = 0.0f, clearGreen = 0.0f, clearBlue = 0.0f;

@@ -14,10 +14,13 @@
 // whose end a walk has reached gives that walk its next node. Whatever would free a node a walk
 // stands on (a removal, the list's end) leaves it with that walk until the walk is over; nodes
 // are reference counted and keep their successors, so a list gone mid-walk is still finished.
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <utility>
 #include <vector>
+
+namespace vorpel {
 
 template <class T>
 class TList {
@@ -172,9 +175,6 @@ class TList {
   inline static Walk* walks_ = nullptr;  // innermost first; one thread walks
 };
 
-#include <algorithm>
-#include <vector>
-
 template <class T>
 template <class Less>
 void TList<T>::StableSort(Less less) {
@@ -193,3 +193,5 @@ void TList<T>::StableSort(Less less) {
     tail_ = n.get();
   }
 }
+
+}  // namespace vorpel

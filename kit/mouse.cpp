@@ -17,7 +17,7 @@ namespace {
 // Shows frame k of the current animation; frames outside the table are not shown.
 void ShowFrame(MGE_PointerState& p, int k) {
   if (k < 1 || k > kMaxAnimFrames || p.animIndex < 1 || p.animIndex > kMaxSpriteAnims) return;
-  const MGE_SpriteAnimFramesType& anim = spriteAnims[std::size_t(p.animIndex)];
+  const MGE_SpriteAnimFramesType& anim = vorpel::spriteAnims[std::size_t(p.animIndex)];
   p.slot = anim.img[std::size_t(k)];
   p.srcX = anim.srcx[std::size_t(k)];
   p.srcY = anim.srcy[std::size_t(k)];
@@ -75,7 +75,7 @@ int MGE_MouseType::SetImage(int slot, int srcX, int srcY, int width, int height,
 int MGE_MouseType::Animate(const std::string& name, float speed, int mode) {
   int index = FindSpriteAnim(name);
   if (index == 0) return 0;
-  const MGE_SpriteAnimFramesType& anim = spriteAnims[std::size_t(index)];
+  const MGE_SpriteAnimFramesType& anim = vorpel::spriteAnims[std::size_t(index)];
   MGE_PointerState& p = Pointer();
   p.animMode = mode;
   p.animIndex = index;
@@ -93,7 +93,7 @@ int MGE_MouseType::Animate(const std::string& name, float speed, int mode) {
 int MGE_MouseType::Update() {
   MGE_PointerState& p = Pointer();
   if (p.animMode < kMouseAnimPingPong || p.animMode > kMouseAnimOnce) return 0;
-  p.frame += p.animSpeed * FrameDelta;
+  p.frame += p.animSpeed * vorpel::FrameDelta;
   float f = std::trunc(p.frame);
   if (f > p.lastFrame) {
     p.frame = p.animMode == kMouseAnimLoop ? p.firstFrame : p.lastFrame;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ini/int_conversion.hpp"
+#include "kit/load_report.hpp"
 #include "platform/resources.hpp"
 
 namespace {
@@ -21,9 +22,7 @@ std::vector<std::string_view> Fields(std::string_view line) {
   }
 }
 
-}  // namespace
-
-int MGE_Pack::Read(const std::string& source, int textureSlot) {
+int ReadEntries(const std::string& source, int textureSlot) {
   std::vector<std::uint8_t> bytes;
   if (!ReadSource(source, bytes)) return 0;
   std::vector<std::string> lines = SplitSourceLines(bytes);
@@ -40,6 +39,14 @@ int MGE_Pack::Read(const std::string& source, int textureSlot) {
                              TextToInt(rect[1]), TextToInt(rect[2]), TextToInt(rect[3])});
   }
   return 1;
+}
+
+}  // namespace
+
+int MGE_Pack::Read(const std::string& source, int textureSlot) {
+  if (ReadEntries(source, textureSlot)) return 1;
+  vorpel::detail::ReportLoadFailure("pack", source, "a malformed entry or a missing line");
+  return 0;
 }
 
 int MGE_Pack::GetImageDef(const std::string& name, MGE_PackDefinitionType& def) {

@@ -19,6 +19,7 @@ class MGE_Pack {
   // Appends the entries of a pack (a path or an "incbin::" name) with the given texture slot.
   // 0 when the source cannot be opened, and also at the first malformed entry (a missing line,
   // an empty name, a rectangle of fewer than four fields): the entries before it are kept.
+  // A failure also names the source on standard error.
   static int Read(const std::string& source, int textureSlot);
   // Copies the first definition with exactly that name into def; def is unchanged when there
   // is none. Always 0: callers test the record.

@@ -25,7 +25,7 @@ int MGE_ScreenFaderType::StartFadeIn(int r, int g, int b, float speed) {
 
 int MGE_ScreenFaderType::Update() {
   if (!active) return 0;
-  alpha += fadespeed * FrameDelta;
+  alpha += fadespeed * vorpel::FrameDelta;
   // The end is only reached once alpha is strictly beyond it, so a fade that lands exactly on
   // 1.0 runs one more update.
   if (fadespeed > 0.0f) {

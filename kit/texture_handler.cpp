@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "kit/kit_state.hpp"
+#include "kit/load_report.hpp"
 #include "platform/graphics.hpp"
 
 namespace {
@@ -65,7 +66,9 @@ int MGE_TextureHandler::Load(int slot, const std::string& source, int flags) {
   // Release first so two large atlases never hold texture memory at once.
   g_slots[std::size_t(slot)].reset();
   g_slots[std::size_t(slot)] = ImageLoad(source, flags);
-  return g_slots[std::size_t(slot)] ? 1 : 0;
+  if (g_slots[std::size_t(slot)]) return 1;
+  vorpel::detail::ReportLoadFailure("picture", source, "not a PNG or JPEG picture it can read");
+  return 0;
 }
 
 int MGE_TextureHandler::PreDrawTextures() {
@@ -79,8 +82,11 @@ int MGE_TextureHandler::CacheIntoVram(int slot) {
 }
 
 const ImagePtr& MGE_TextureHandler::Get(int slot) {
+  // A slot Init filled but nothing was loaded into holds an image without frames: none too.
   static const ImagePtr none;
-  return ValidSlot(slot) ? g_slots[std::size_t(slot)] : none;
+  if (!ValidSlot(slot)) return none;
+  const ImagePtr& image = g_slots[std::size_t(slot)];
+  return image && image->FrameCount() > 0 ? image : none;
 }
 
 int MGE_TextureHandler::NullATexture(int slot) {

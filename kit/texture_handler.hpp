@@ -12,14 +12,17 @@ class MGE_TextureHandler {
  public:
   virtual ~MGE_TextureHandler() = default;
 
-  // Slots 0 to n, each holding an empty image, replacing any earlier table.
+  // Slots 0 to n, none loaded, replacing any earlier table (slot 0 too: the explosion
+  // handler's Init loads its picture there, so it comes after this).
   static int Init(int n);
-  // 1 if the slot now holds the loaded image, 0 if loading failed (the slot is then empty).
+  // 1 if the slot now holds the loaded image, 0 if loading failed (the slot is then empty and
+  // a line on standard error names the source and why).
   static int Load(int slot, const std::string& source, int flags);
   // Uploads every frame of slots 1 to n now rather than at their first draw.
   static int PreDrawTextures();
   static int CacheIntoVram(int slot);
-  // The slot's image; an empty pointer for an empty slot or a number outside the table.
+  // The slot's image; an empty pointer for a slot nothing was loaded into, an emptied one, or
+  // a number outside the table.
   static const ImagePtr& Get(int slot);
   static int NullATexture(int slot);
   // Releases slots 1 to n.

@@ -110,14 +110,14 @@ int MGE_TilerHandler::SetTilerDirection(float x, float y) {
 
 int MGE_TilerHandler::Update() {
   if (rgbfading) {
-    float step = rgbfadespeed * FrameDelta;
+    float step = rgbfadespeed * vorpel::FrameDelta;
     FadeToward(red, redtarget, step);
     FadeToward(green, greentarget, step);
     FadeToward(blue, bluetarget, step);
     if (red == redtarget && green == greentarget && blue == bluetarget) rgbfading = 0;
   }
-  destx += xspeed * FrameDelta;
-  desty += yspeed * FrameDelta;
+  destx += xspeed * vorpel::FrameDelta;
+  desty += yspeed * vorpel::FrameDelta;
   Wrap(destx, startx, srcwidth);
   Wrap(desty, starty, srcheight);
   return 0;

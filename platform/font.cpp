@@ -11,7 +11,7 @@
 #include "platform/renderer.hpp"
 #include "platform/resources.hpp"
 
-using detail::Context;
+using vorpel::detail::Context;
 
 FontPtr LoadImageFont(const std::string& picture_source, const std::string& metrics_source) {
   std::vector<std::uint8_t> bytes;
@@ -81,8 +81,8 @@ void TextDraw(std::string_view text, float x, float y) {
       float x0 = pen + g.xoff + s.handle_x, y0 = g.yoff + s.handle_y;
       float u0 = g.x / iw, v0 = g.y / ih, u1 = (g.x + g.w) / iw, v1 = (g.y + g.h) / ih;
       const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
-      detail::RendererSetTexture(frame->Texture());
-      detail::EmitQuad(x0, y0, x0 + g.w, y0 + g.h, tx, ty, uv);
+      vorpel::detail::RendererSetTexture(frame->Texture());
+      vorpel::detail::EmitQuad(x0, y0, x0 + g.w, y0 + g.h, tx, ty, uv);
     }
     pen += g.advance;
   }

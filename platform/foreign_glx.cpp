@@ -6,7 +6,7 @@
 #include "platform/graphics_internal.hpp"
 #include "platform/x11_glue.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 namespace {
 
 struct ForeignContext {
@@ -76,4 +76,4 @@ void ForeignGlxRelease() {
   g_foreign = {};
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

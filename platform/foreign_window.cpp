@@ -3,7 +3,7 @@
 #include "platform/host.hpp"
 #include "platform/x11_glue.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 bool ForeignWindowSize(unsigned long xid, int& width, int& height) {
   XWindowAttributes attrs;
@@ -13,9 +13,9 @@ bool ForeignWindowSize(unsigned long xid, int& width, int& height) {
   return width > 0 && height > 0;
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail
 
 unsigned long RootWindowId() {
-  Display* display = detail::X11QueryDisplay();
+  Display* display = vorpel::detail::X11QueryDisplay();
   return display ? static_cast<unsigned long>(DefaultRootWindow(display)) : 0;
 }

@@ -11,7 +11,7 @@
 #include "platform/graphics_internal.hpp"
 #include "platform/renderer.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 GraphicsContext& Context() {
   static GraphicsContext context;
@@ -77,9 +77,9 @@ bool EnsureVideo() {
   return true;
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail
 
-using detail::Context;
+using vorpel::detail::Context;
 
 namespace {
 
@@ -88,11 +88,11 @@ void ResetDrawState(int back_w, int back_h) {
   auto& c = Context();
   FontPtr font = c.state.image_font;
   c.state = TMax2DGraphics{};
-  detail::RendererSetBackBuffer(back_w, back_h);
-  detail::RendererBackBufferSize(c.state.viewport_w, c.state.viewport_h);
-  detail::RendererSetProjection(float(c.state.viewport_w), float(c.state.viewport_h));
-  detail::ApplyViewport();
-  detail::RendererSetBlend(c.state.blend_mode);
+  vorpel::detail::RendererSetBackBuffer(back_w, back_h);
+  vorpel::detail::RendererBackBufferSize(c.state.viewport_w, c.state.viewport_h);
+  vorpel::detail::RendererSetProjection(float(c.state.viewport_w), float(c.state.viewport_h));
+  vorpel::detail::ApplyViewport();
+  vorpel::detail::RendererSetBlend(c.state.blend_mode);
 }
 
 }  // namespace
@@ -125,7 +125,7 @@ void RequestContextAttributes() {
 int AttachContext(int width, int height, int depth, int hertz) {
   auto& c = Context();
   c.gl = SDL_GL_CreateContext(c.window);
-  if (!c.gl || SDL_GL_MakeCurrent(c.window, c.gl) != 0 || !detail::RendererInit()) {
+  if (!c.gl || SDL_GL_MakeCurrent(c.window, c.gl) != 0 || !vorpel::detail::RendererInit()) {
     GraphicsClose();
     return 0;
   }
@@ -141,18 +141,18 @@ int AttachContext(int width, int height, int depth, int hertz) {
   }
   c.swap_interval = -2;
   ResetDrawState(back_w, back_h);
-  detail::InputGraphicsOpened();
+  vorpel::detail::InputGraphicsOpened();
   return 1;
 }
 
 int OpenInTargetWindow() {
   auto& c = Context();
   int width = 0, height = 0;
-  if (!detail::ForeignWindowSize(c.target_window, width, height) ||
-      !detail::ForeignGlxAttach(c.target_window))
+  if (!vorpel::detail::ForeignWindowSize(c.target_window, width, height) ||
+      !vorpel::detail::ForeignGlxAttach(c.target_window))
     return 0;
   c.foreign = true;
-  if (!detail::RendererInit()) {
+  if (!vorpel::detail::RendererInit()) {
     GraphicsClose();
     return 0;
   }
@@ -170,7 +170,7 @@ unsigned long GraphicsTargetWindow() { return Context().target_window; }
 
 int GraphicsOpen(int width, int height, int depth, int hertz, int flags) {
   GraphicsClose();
-  if (!detail::EnsureVideo()) return 0;
+  if (!vorpel::detail::EnsureVideo()) return 0;
   auto& c = Context();
   if (c.target_window) return OpenInTargetWindow();
   if (width <= 0 || height <= 0 || width > 16384 || height > 16384) return 0;
@@ -180,7 +180,7 @@ int GraphicsOpen(int width, int height, int depth, int hertz, int flags) {
   SDL_DisplayMode mode{};
   bool exact_mode = false;
   if (depth != 0) {
-    int index = detail::FullScreenModeIndex(width, height, depth, hertz);
+    int index = vorpel::detail::FullScreenModeIndex(width, height, depth, hertz);
     exact_mode = index >= 0 && SDL_GetDisplayMode(0, index, &mode) == 0;
     SDL_DisplayMode desktop;
     bool desktop_size = SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w == width &&
@@ -200,28 +200,28 @@ int GraphicsFollowTargetWindow() {
   auto& c = Context();
   if (!c.foreign) return 0;
   int width = 0, height = 0;
-  if (!detail::ForeignWindowSize(c.target_window, width, height)) return -1;
+  if (!vorpel::detail::ForeignWindowSize(c.target_window, width, height)) return -1;
   if (width == c.width && height == c.height) return 0;
   c.width = width;
   c.height = height;
-  detail::RendererSetBackBuffer(width, height);
+  vorpel::detail::RendererSetBackBuffer(width, height);
   auto& s = c.state;
   s.viewport_x = s.viewport_y = 0;
   s.viewport_w = width;
   s.viewport_h = height;
-  detail::ApplyViewport();
+  vorpel::detail::ApplyViewport();
   return 1;
 }
 
 void GraphicsClose() {
   auto& c = Context();
   if (c.foreign) {
-    detail::RendererShutdown();
-    detail::ForeignGlxRelease();
+    vorpel::detail::RendererShutdown();
+    vorpel::detail::ForeignGlxRelease();
     c.foreign = false;
   }
   if (c.gl) {
-    detail::RendererShutdown();
+    vorpel::detail::RendererShutdown();
     SDL_GL_DeleteContext(c.gl);
     c.gl = nullptr;
   }
@@ -249,7 +249,7 @@ SDL_Window* GraphicsWindow() { return Context().window; }
 
 void Cls() {
   auto& s = Context().state;
-  detail::RendererClear(s.clscolor_red / 255.0f, s.clscolor_green / 255.0f,
+  vorpel::detail::RendererClear(s.clscolor_red / 255.0f, s.clscolor_green / 255.0f,
                         s.clscolor_blue / 255.0f);
 }
 
@@ -270,13 +270,13 @@ void GetClsColor(int& r, int& g, int& b) {
 void Flip(int sync) {
   auto& c = Context();
   if (c.foreign) {
-    detail::RendererFlush();
-    detail::ForeignGlxSwap();
-    detail::RendererEndFrame();
+    vorpel::detail::RendererFlush();
+    vorpel::detail::ForeignGlxSwap();
+    vorpel::detail::RendererEndFrame();
     return;
   }
   if (!c.window) return;
-  detail::RendererFlush();
+  vorpel::detail::RendererFlush();
   int interval = sync == 1 ? 1 : 0;
   if (interval != c.swap_interval) {
     // Adaptive sync where offered, else plain; some drivers refuse both and never wait.
@@ -284,7 +284,7 @@ void Flip(int sync) {
     c.swap_interval = interval;
   }
   SDL_GL_SwapWindow(c.window);
-  detail::RendererEndFrame();
+  vorpel::detail::RendererEndFrame();
 }
 
 // --- state -------------------------------------------------------------------------------------
@@ -315,7 +315,7 @@ void SetBlend(int mode) {
   auto& s = Context().state;
   if (s.blend_mode == mode) return;
   s.blend_mode = mode;
-  detail::RendererSetBlend(mode);
+  vorpel::detail::RendererSetBlend(mode);
 }
 int GetBlend() { return Context().state.blend_mode; }
 
@@ -328,7 +328,7 @@ void SetViewport(int x, int y, int w, int h) {
   s.viewport_y = y;
   s.viewport_w = w;
   s.viewport_h = h;
-  detail::ApplyViewport();
+  vorpel::detail::ApplyViewport();
 }
 
 void GetViewport(int& x, int& y, int& w, int& h) {
@@ -425,19 +425,19 @@ void GetMaskColor(int& r, int& g, int& b) {
 void SetProjectionSize(float width, float height) {
   if (!(width > 0.0f) || !(height > 0.0f) || !std::isfinite(width) || !std::isfinite(height))
     return;
-  detail::RendererSetProjection(width, height);
+  vorpel::detail::RendererSetProjection(width, height);
 }
 
 void ResetProjection() {
   int back_w, back_h;
-  detail::RendererBackBufferSize(back_w, back_h);
+  vorpel::detail::RendererBackBufferSize(back_w, back_h);
   SetProjectionSize(float(back_w), float(back_h));
 }
 
 void GetProjectionSize(float& width, float& height) {
-  detail::RendererProjectionSize(width, height);
+  vorpel::detail::RendererProjectionSize(width, height);
 }
 
-RenderStats CurrentFrameStats() { return detail::RendererCurrentStats(); }
-RenderStats LastFrameStats() { return detail::RendererLastStats(); }
-int LiveTextureCount() { return detail::RendererLiveTextures(); }
+RenderStats CurrentFrameStats() { return vorpel::detail::RendererCurrentStats(); }
+RenderStats LastFrameStats() { return vorpel::detail::RendererLastStats(); }
+int LiveTextureCount() { return vorpel::detail::RendererLiveTextures(); }

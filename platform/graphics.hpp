@@ -6,15 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/blend.hpp"
 #include "platform/image.hpp"
 
 struct SDL_Window;
 
 // Drivers a mode may ask for; one OpenGL renderer serves every choice.
 enum DrawDriver : int { kDriverD3D7 = 0, kDriverD3D9 = 1, kDriverOpenGL = 2 };
-
-// Blend modes.
-enum BlendMode : int { MASKBLEND = 1, SOLIDBLEND = 2, ALPHABLEND = 3, LIGHTBLEND = 4, SHADEBLEND = 5 };
 
 // Graphics flags for GraphicsOpen beyond the design's 0.
 enum GraphicsFlags : int {

@@ -8,7 +8,7 @@
 struct SDL_Window;
 typedef void* SDL_GLContext;
 
-namespace detail {
+namespace vorpel::detail {
 
 struct GraphicsContext {
   SDL_Window* window = nullptr;
@@ -51,4 +51,4 @@ int FullScreenModeIndex(int width, int height, int depth, int hertz);
 // Input learns that a new window exists (mouse position, focus).
 void InputGraphicsOpened();
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -50,7 +50,7 @@ int ChooseGraphicsMode(const std::vector<GraphicsMode>& modes, int width, int he
 }
 
 int CountGraphicsModes() {
-  if (!detail::EnsureVideo()) return 0;
+  if (!vorpel::detail::EnsureVideo()) return 0;
   int n = SDL_GetNumDisplayModes(0);
   return n > 0 ? n : 0;
 }
@@ -72,10 +72,10 @@ int GraphicsModeExists(int width, int height, int depth, int hertz) {
   return i >= 0 && HasRate(modes[std::size_t(i)], hertz) ? 1 : 0;
 }
 
-namespace detail {
+namespace vorpel::detail {
 
 int FullScreenModeIndex(int width, int height, int depth, int hertz) {
   return ChooseGraphicsMode(OfferedModes(), width, height, depth, hertz);
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -10,7 +10,7 @@
 namespace {
 
 bool DesktopMode(SDL_DisplayMode& mode) {
-  return detail::EnsureVideo() && SDL_GetDesktopDisplayMode(0, &mode) == 0;
+  return vorpel::detail::EnsureVideo() && SDL_GetDesktopDisplayMode(0, &mode) == 0;
 }
 
 // The rectangle of the display whose id is index + 1, or of all displays together for -1.
@@ -36,7 +36,7 @@ SDL_Rect DesktopArea(int index) {
 // directly when it is there.
 void GlobalMouse(int& x, int& y) {
   x = y = 0;
-  if (Display* display = detail::X11QueryDisplay()) {
+  if (Display* display = vorpel::detail::X11QueryDisplay()) {
     Window root, child;
     int wx, wy;
     unsigned mask;
@@ -44,13 +44,13 @@ void GlobalMouse(int& x, int& y) {
       return;
     x = y = 0;
   }
-  if (detail::EnsureVideo()) SDL_GetGlobalMouseState(&x, &y);
+  if (vorpel::detail::EnsureVideo()) SDL_GetGlobalMouseState(&x, &y);
 }
 
 }  // namespace
 
 int MonitorCount() {
-  if (!detail::EnsureVideo()) return 0;
+  if (!vorpel::detail::EnsureVideo()) return 0;
   return std::max(SDL_GetNumVideoDisplays(), 0);
 }
 

@@ -51,10 +51,10 @@ PixmapPtr ToPixmap(XImage& image, int flip) {
 }  // namespace
 
 PixmapPtr GrabDesktop(int flip) {
-  Display* display = detail::X11QueryDisplay();
+  Display* display = vorpel::detail::X11QueryDisplay();
   if (!display) return nullptr;
   Window root = DefaultRootWindow(display);
-  detail::X11ErrorTrap trap(display);
+  vorpel::detail::X11ErrorTrap trap(display);
   XWindowAttributes root_attributes;
   if (!XGetWindowAttributes(display, root, &root_attributes)) return nullptr;
   int w = root_attributes.width, h = root_attributes.height;

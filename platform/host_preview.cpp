@@ -20,19 +20,19 @@ int EmbedWindowInHost(SDL_Window* window, unsigned long host) {
   if (!window) return 0;
   Display* display;
   Window own;
-  if (!detail::X11WindowOf(window, display, own)) {
+  if (!vorpel::detail::X11WindowOf(window, display, own)) {
     SDL_ShowWindow(window);
     return 0;
   }
   bool embedded = false;
-  if (detail::IsX11Id(host)) {
-    detail::X11ErrorTrap trap(display);
+  if (vorpel::detail::IsX11Id(host)) {
+    vorpel::detail::X11ErrorTrap trap(display);
     XReparentWindow(display, own, Window(host), 0, 0);
     embedded = !trap.Failed();
   }
   // Destroying the host destroys our window with it; drawing into it must not end the program
   // with an X error before it notices the host has gone.
-  if (embedded) detail::TolerateX11Errors();
+  if (embedded) vorpel::detail::TolerateX11Errors();
   XMapWindow(display, own);
   XSync(display, False);
   return embedded ? 1 : 0;
@@ -42,21 +42,21 @@ int MoveResizeWindow(SDL_Window* window, int x, int y, int width, int height) {
   if (!window || !FitsX11(x, y, width, height)) return 0;
   Display* display;
   Window own;
-  if (!detail::X11WindowOf(window, display, own)) {
+  if (!vorpel::detail::X11WindowOf(window, display, own)) {
     SDL_SetWindowPosition(window, x, y);
     SDL_SetWindowSize(window, width, height);
     return 1;
   }
-  detail::X11ErrorTrap trap(display);
+  vorpel::detail::X11ErrorTrap trap(display);
   XMoveResizeWindow(display, own, x, y, unsigned(width), unsigned(height));
   return trap.Failed() ? 0 : 1;
 }
 
 int IsHostWindowVisible(unsigned long host) {
-  if (!detail::IsX11Id(host)) return 0;
-  Display* display = detail::X11QueryDisplay();
+  if (!vorpel::detail::IsX11Id(host)) return 0;
+  Display* display = vorpel::detail::X11QueryDisplay();
   if (!display) return 0;
-  detail::X11ErrorTrap trap(display);
+  vorpel::detail::X11ErrorTrap trap(display);
   XWindowAttributes attributes;
   Status ok = XGetWindowAttributes(display, Window(host), &attributes);
   return ok && !trap.Failed() && attributes.map_state == IsViewable ? 1 : 0;

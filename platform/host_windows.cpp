@@ -34,10 +34,12 @@ Borders FrameOf(SDL_Window* window) {
 void AwaitFrame(SDL_Window* window) {
   Display* display;
   Window own;
-  if (!detail::X11WindowOf(window, display, own) || !detail::X11WindowManagerRunning(display))
+  if (!vorpel::detail::X11WindowOf(window, display, own) ||
+      !vorpel::detail::X11WindowManagerRunning(display))
     return;
   Uint32 start = SDL_GetTicks();
-  while (!detail::X11FrameExtentsGiven(display, own) && SDL_GetTicks() - start < kFrameWaitMs)
+  while (!vorpel::detail::X11FrameExtentsGiven(display, own) &&
+         SDL_GetTicks() - start < kFrameWaitMs)
     SDL_Delay(5);
   SDL_PumpEvents();  // SDL takes the frame's size from the same notice
 }
@@ -66,7 +68,7 @@ int SetWindowTopmost(SDL_Window* window, bool topmost) {
 
 int GetDesktopRect(WindowRect& out, SDL_Window* window) {
   SDL_Rect bounds;
-  if (!detail::EnsureVideo()) return 0;
+  if (!vorpel::detail::EnsureVideo()) return 0;
   int display = window ? SDL_GetWindowDisplayIndex(window) : 0;
   if (display < 0 || SDL_GetDisplayBounds(display, &bounds) != 0) return 0;
   out = {bounds.x, bounds.y, bounds.x + bounds.w, bounds.y + bounds.h};

@@ -9,7 +9,7 @@
 #include "platform/renderer.hpp"
 #include "platform/resources.hpp"
 
-using detail::Context;
+using vorpel::detail::Context;
 
 namespace {
 
@@ -38,16 +38,16 @@ PixmapPtr LoadRgba(const std::string& source) {
 
 }  // namespace
 
-unsigned TImageFrame::CurrentGeneration() { return detail::RendererGeneration(); }
+unsigned TImageFrame::CurrentGeneration() { return vorpel::detail::RendererGeneration(); }
 
 TImageFrame::~TImageFrame() {
   DropResampled();
-  if (HasTexture()) detail::DeleteTexture(texture_);
+  if (HasTexture()) vorpel::detail::DeleteTexture(texture_);
 }
 
 void TImageFrame::DropResampled() {
   if (resampled_.texture && resampled_.generation == CurrentGeneration())
-    detail::DeleteTexture(resampled_.texture);
+    vorpel::detail::DeleteTexture(resampled_.texture);
   resampled_ = Copy{};
 }
 
@@ -60,10 +60,10 @@ unsigned TImageFrame::Resampled(int width, int height) {
   DropResampled();
   unsigned source = Texture();
   if (!source) return 0;
-  c.texture = detail::ResampleTexture(source, uv, width, height);
+  c.texture = vorpel::detail::ResampleTexture(source, uv, width, height);
   // A picture that can be decoded again needs no texture of its own while the copy stands in.
   if (c.texture && !owner_->embedded_source.empty()) {
-    detail::DeleteTexture(texture_);
+    vorpel::detail::DeleteTexture(texture_);
     texture_ = 0;
   }
   c.generation = CurrentGeneration();
@@ -76,11 +76,11 @@ unsigned TImageFrame::Resampled(int width, int height) {
 void TImageFrame::SetTiled() {
   if (repeat_) return;
   repeat_ = true;
-  if (HasTexture()) detail::SetTextureRepeat(texture_, true);
+  if (HasTexture()) vorpel::detail::SetTextureRepeat(texture_, true);
 }
 
 unsigned TImageFrame::Texture() {
-  if (!detail::RendererReady() || !owner_) return 0;
+  if (!vorpel::detail::RendererReady() || !owner_) return 0;
   bool filtered = owner_->flags & FILTEREDIMAGE;
   bool mipmapped = owner_->flags & MIPMAPPEDIMAGE;
   // Mip levels side by side suit pictures drawn as quads; a tiled one wraps and keeps real ones.
@@ -89,13 +89,15 @@ unsigned TImageFrame::Texture() {
   const PixmapPtr& pixels = owner_->Pixels(index_);
   if (!pixels || pixels->width <= 0 || pixels->height <= 0) return 0;
   if (!HasTexture()) {
-    texture_ = detail::CreateTexture(*TexturePixels(*owner_, pixels), filtered, mipmapped, pack);
+    texture_ =
+        vorpel::detail::CreateTexture(*TexturePixels(*owner_, pixels), filtered, mipmapped, pack);
     generation_ = CurrentGeneration();
   } else {
-    detail::UploadTexture(texture_, *TexturePixels(*owner_, pixels), filtered, mipmapped, pack);
+    vorpel::detail::UploadTexture(texture_, *TexturePixels(*owner_, pixels), filtered, mipmapped,
+                                  pack);
     DropResampled();
   }
-  if (repeat_) detail::SetTextureRepeat(texture_, true);
+  if (repeat_) vorpel::detail::SetTextureRepeat(texture_, true);
   dirty_ = false;
   packed_ = pack;
   if (!owner_->embedded_source.empty()) owner_->pixmaps[std::size_t(index_)].reset();
@@ -105,9 +107,9 @@ unsigned TImageFrame::Texture() {
 void TImageFrame::Draw(float x0, float y0, float x1, float y1, float tx, float ty) {
   unsigned texture = Texture();
   if (!texture) return;
-  detail::RendererSetTexture(texture);
+  vorpel::detail::RendererSetTexture(texture);
   const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
-  detail::EmitQuad(x0, y0, x1, y1, tx, ty, uv);
+  vorpel::detail::EmitQuad(x0, y0, x1, y1, tx, ty, uv);
 }
 
 TImage::TImage(int w, int h, int frame_count, int image_flags, PixmapPtr first_frame)
@@ -261,16 +263,16 @@ void ImageDrawRect(const ImagePtr& image, float x, float y, float w, float h, in
 // --- pixmaps ---------------------------------------------------------------------------------
 
 PixmapPtr GrabPixmap(int x, int y, int w, int h) {
-  if (!detail::RendererReady() || w <= 0 || h <= 0) return nullptr;
+  if (!vorpel::detail::RendererReady() || w <= 0 || h <= 0) return nullptr;
   int back_w, back_h;
-  detail::RendererBackBufferSize(back_w, back_h);
+  vorpel::detail::RendererBackBufferSize(back_w, back_h);
   // Only the part inside the back buffer is read; the rest stays transparent black.
   int x0 = std::max(x, 0), y0 = std::max(y, 0);
   int x1 = std::min(x + w, back_w), y1 = std::min(y + h, back_h);
   auto pixmap = std::make_shared<TPixmap>(w, h, PF_RGBA8888);
   if (x1 <= x0 || y1 <= y0) return pixmap;
   std::vector<std::uint8_t> rows(std::size_t(x1 - x0) * (y1 - y0) * 4);
-  detail::RendererReadPixels(x0, y0, x1 - x0, y1 - y0, rows.data());
+  vorpel::detail::RendererReadPixels(x0, y0, x1 - x0, y1 - y0, rows.data());
   std::size_t row_bytes = std::size_t(x1 - x0) * 4;
   for (int row = 0; row < y1 - y0; ++row) {
     std::uint8_t* dst = pixmap->Row(y0 - y + row) + std::size_t(x0 - x) * 4;
@@ -281,19 +283,20 @@ PixmapPtr GrabPixmap(int x, int y, int w, int h) {
 }
 
 void DrawPixmap(const PixmapPtr& pixmap, float x, float y) {
-  if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0 || !detail::RendererReady()) return;
+  if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0 || !vorpel::detail::RendererReady())
+    return;
   // A throw-away texture: the pixmap is drawn once, in back-buffer pixels, with no transform.
   PixmapPtr rgba = pixmap->Convert(PF_RGBA8888);
-  unsigned texture = detail::CreateTexture(*rgba, false, false);
+  unsigned texture = vorpel::detail::CreateTexture(*rgba, false, false);
   const auto& s = DrawState();
   float left = x + s.origin_x, top = y + s.origin_y;
-  float right = left + detail::PixelsToUnitsX(float(pixmap->width));
-  float bottom = top + detail::PixelsToUnitsY(float(pixmap->height));
+  float right = left + vorpel::detail::PixelsToUnitsX(float(pixmap->width));
+  float bottom = top + vorpel::detail::PixelsToUnitsY(float(pixmap->height));
   const float xy[8] = {left, top, right, top, right, bottom, left, bottom};
   const float uv[8] = {0, 0, 1, 0, 1, 1, 0, 1};
-  detail::RendererSetTexture(texture);
-  detail::RendererSetBlend(s.blend_mode);
-  detail::RendererQuad(xy, uv, detail::PackColor(255, 255, 255, 1.0f));
-  detail::RendererFlush();
-  detail::DeleteTexture(texture);
+  vorpel::detail::RendererSetTexture(texture);
+  vorpel::detail::RendererSetBlend(s.blend_mode);
+  vorpel::detail::RendererQuad(xy, uv, vorpel::detail::PackColor(255, 255, 255, 1.0f));
+  vorpel::detail::RendererFlush();
+  vorpel::detail::DeleteTexture(texture);
 }

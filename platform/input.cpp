@@ -230,7 +230,7 @@ void InjectChar(int code) { PushChar(code); }
 void InjectSuspended(bool suspended) { input_state.suspended = suspended; }
 void InjectCloseRequest() { input_state.terminate = true; }
 
-namespace detail {
+namespace vorpel::detail {
 void InputGraphicsOpened() {
   input_state.suspended = false;
   int x = 0, y = 0;
@@ -239,4 +239,4 @@ void InputGraphicsOpened() {
   input_state.mouse_y = y;
   SDL_StartTextInput();
 }
-}  // namespace detail
+}  // namespace vorpel::detail

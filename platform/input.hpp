@@ -2,9 +2,7 @@
 // Polled keyboard, mouse and window input. Key codes are Windows virtual-key codes (27 Escape,
 // 32 Space, 48-57 digits, 65-90 letters); mouse buttons are 1 left, 2 right, 3 middle.
 // Every query first pumps pending window events while automatic polling is on.
-
-// The virtual-key codes the programs name.
-inline constexpr int kKeyEscape = 27, kKeySpace = 32, kKeyS = 83;
+#include "platform/keys.hpp"
 
 int KeyHitCount(int key);      // presses since the last call, then cleared
 int MouseHitCount(int button); // presses since the last call, then cleared

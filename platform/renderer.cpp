@@ -28,7 +28,7 @@
 
 #include "platform/texture_pixels.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 namespace {
 
 // Enough for any scene in one batch.
@@ -715,4 +715,4 @@ std::uint32_t PackColor(int r, int green, int b, float alpha) {
   return clamp(r) | (clamp(green) << 8) | (clamp(b) << 16) | (a << 24);
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -6,7 +6,7 @@
 
 #include "platform/graphics.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 struct Vertex {
   float x, y;
@@ -81,4 +81,4 @@ void TileDrawingShutdown();
 
 std::uint32_t PackColor(int r, int g, int b, float alpha);
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -62,6 +62,19 @@ bool ReadSource(std::string_view source, std::vector<std::uint8_t>& out) {
   return true;
 }
 
+std::string SourceProblem(std::string_view source) {
+  if (source.starts_with(kIncbinPrefix)) {
+    if (Registry().empty())
+      return "asked for before the embedded resources were registered "
+             "(call RegisterEmbeddedResources() first)";
+    bool found = FindResource(source.substr(kIncbinPrefix.size())).found;
+    return found ? "" : "no embedded resource has that name";
+  }
+  if (source.empty()) return "no name given";
+  std::ifstream in{std::string(source), std::ios::binary};
+  return in ? "" : "the file cannot be opened";
+}
+
 std::vector<std::string> SplitSourceLines(const std::vector<std::uint8_t>& bytes) {
   std::vector<std::string> lines;
   std::string line;

@@ -29,6 +29,10 @@ void DoneWithResource(const ResourceBytes& bytes);
 // Returns false, leaving out empty, when the source cannot be opened or read.
 bool ReadSource(std::string_view source, std::vector<std::uint8_t>& out);
 
+// Why a source cannot be read, in a few words ("" when it can): an "incbin::" name asked for
+// before any resource is registered, an unknown name, or a file that cannot be opened.
+std::string SourceProblem(std::string_view source);
+
 // Lines of a text source: bytes taken one at a time, carriage returns dropped wherever they
 // are, a line ends at a line feed or a NUL byte. The last line is kept even without an ending.
 std::vector<std::string> SplitSourceLines(const std::vector<std::uint8_t>& bytes);

@@ -8,20 +8,20 @@
 #include "platform/graphics_internal.hpp"
 #include "platform/renderer.hpp"
 
-using detail::Context;
+using vorpel::detail::Context;
 
 namespace {
 constexpr float kNoUV[8] = {0, 0, 0, 0, 0, 0, 0, 0};
 
 void SelectPlain() {
-  detail::RendererSetTexture(0);
-  detail::RendererSetBlend(Context().state.blend_mode);
+  vorpel::detail::RendererSetTexture(0);
+  vorpel::detail::RendererSetBlend(Context().state.blend_mode);
 }
 
 // A corner relative to the drawing position, through handle and transform.
 void Corner(float u, float v, float tx, float ty, float* out) {
   const auto& s = Context().state;
-  detail::Transform(u + s.handle_x, v + s.handle_y, tx, ty, out[0], out[1]);
+  vorpel::detail::Transform(u + s.handle_x, v + s.handle_y, tx, ty, out[0], out[1]);
 }
 }  // namespace
 
@@ -30,7 +30,7 @@ void Plot(float x, float y) {
   float px = x + s.origin_x, py = y + s.origin_y;
   const float xy[8] = {px, py, px + 1, py, px + 1, py + 1, px, py + 1};
   SelectPlain();
-  detail::RendererQuad(xy, kNoUV, detail::CurrentColor());
+  vorpel::detail::RendererQuad(xy, kNoUV, vorpel::detail::CurrentColor());
 }
 
 void DrawRect(float x, float y, float w, float h) {
@@ -42,7 +42,7 @@ void DrawRect(float x, float y, float w, float h) {
   Corner(w, h, tx, ty, xy + 4);
   Corner(0, h, tx, ty, xy + 6);
   SelectPlain();
-  detail::RendererQuad(xy, kNoUV, detail::CurrentColor());
+  vorpel::detail::RendererQuad(xy, kNoUV, vorpel::detail::CurrentColor());
 }
 
 void DrawLine(float x1, float y1, float x2, float y2) {
@@ -62,7 +62,7 @@ void DrawLine(float x1, float y1, float x2, float y2) {
   const float xy[8] = {a[0] - ex + nx, a[1] - ey + ny, b[0] + ex + nx, b[1] + ey + ny,
                        b[0] + ex - nx, b[1] + ey - ny, a[0] - ex - nx, a[1] - ey - ny};
   SelectPlain();
-  detail::RendererQuad(xy, kNoUV, detail::CurrentColor());
+  vorpel::detail::RendererQuad(xy, kNoUV, vorpel::detail::CurrentColor());
 }
 
 namespace {
@@ -71,10 +71,10 @@ void FillFan(const std::vector<float>& pts) {
   std::size_t n = pts.size() / 2;
   if (n < 3) return;
   SelectPlain();
-  std::uint32_t color = detail::CurrentColor();
+  std::uint32_t color = vorpel::detail::CurrentColor();
   for (std::size_t i = 1; i + 1 < n; ++i) {
     const float tri[6] = {pts[0], pts[1], pts[i * 2], pts[i * 2 + 1], pts[i * 2 + 2], pts[i * 2 + 3]};
-    detail::RendererTriangle(tri, color);
+    vorpel::detail::RendererTriangle(tri, color);
   }
 }
 }  // namespace

@@ -18,7 +18,7 @@ namespace {
 
 // The headless drivers have no one to show a box to; a question there could never be answered.
 bool HaveDisplay() {
-  if (!detail::EnsureVideo()) return false;
+  if (!vorpel::detail::EnsureVideo()) return false;
   const char* driver = SDL_GetCurrentVideoDriver();
   return driver && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
 }
@@ -67,7 +67,7 @@ bool SafeToOpen(const std::string& url) {
 
 void SetMouseVisible(bool visible) {
   // The pointer state lives in the video subsystem; starting it later would forget a hide.
-  detail::EnsureVideo();
+  vorpel::detail::EnsureVideo();
   SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 

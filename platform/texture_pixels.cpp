@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace detail {
+namespace vorpel::detail {
 
 namespace {
 
@@ -142,4 +142,4 @@ void LevelUV(const PackedLevels& layout, int level, const float uv[8], float out
   }
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -9,7 +9,7 @@
 
 #include "platform/pixmap.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 // Receives texels for the rectangle (x, y, w, h) of a texture, rows packed, in BGRA order.
 using TexelBlock = std::function<void(int x, int y, int w, int h, const std::uint8_t* bgra)>;
@@ -44,4 +44,4 @@ int QuadLevel(const float xy[8], const float uv[8], int level_count);
 // Texture coordinates (0-1 across level 0) moved to the same place in level `level`.
 void LevelUV(const PackedLevels& layout, int level, const float uv[8], float out[8]);
 
-}  // namespace detail
+}  // namespace vorpel::detail

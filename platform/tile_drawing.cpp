@@ -58,7 +58,8 @@ struct Layer {
 // wide), and so is the offset, so the tiling moves in whole-pixel steps.
 bool ResampledCopy(TImageFrame& f, const TImage& image, Layer& layer) {
   if (!(image.flags & FILTEREDIMAGE)) return false;
-  const float unit_x = detail::PixelsToUnitsX(1.0f), unit_y = detail::PixelsToUnitsY(1.0f);
+  const float unit_x = vorpel::detail::PixelsToUnitsX(1.0f),
+              unit_y = vorpel::detail::PixelsToUnitsY(1.0f);
   layer.width = std::lround(float(image.width) / unit_x);
   layer.height = std::lround(float(image.height) / unit_y);
   if (layer.width < image.width || layer.height < image.height ||
@@ -72,7 +73,8 @@ bool ResampledCopy(TImageFrame& f, const TImage& image, Layer& layer) {
 // Each copy on the screen is a quad of its own that samples inside the copy, so a software
 // rasteriser draws it as a plain copy of rows.
 void DrawResampled(const Layer& layer, std::uint32_t color) {
-  const float unit_x = detail::PixelsToUnitsX(1.0f), unit_y = detail::PixelsToUnitsY(1.0f);
+  const float unit_x = vorpel::detail::PixelsToUnitsX(1.0f),
+              unit_y = vorpel::detail::PixelsToUnitsY(1.0f);
   const long width = layer.width, height = layer.height;
   const float* view = layer.view;
   // The viewport and the first tile's corner in back-buffer pixels, that corner at or left of
@@ -91,7 +93,7 @@ void DrawResampled(const Layer& layer, std::uint32_t color) {
       const float t = view[1] + float(y0) * unit_y, b = view[1] + float(y1) * unit_y;
       const float xy[8] = {l, t, r, t, r, b, l, b};
       const float uv[8] = {u0, v0, u1, v0, u1, v1, u0, v1};
-      detail::RendererQuad(xy, uv, color);
+      vorpel::detail::RendererQuad(xy, uv, color);
     }
   }
 }
@@ -104,10 +106,10 @@ bool PrepareLayer(const ImagePtr& image, float x, float y, int frame, Layer& lay
   f->SetTiled();
   const auto& s = DrawState();
   // The viewport in projection units; the tiling ignores rotation and scale.
-  float vx = detail::PixelsToUnitsX(float(s.viewport_x));
-  float vy = detail::PixelsToUnitsY(float(s.viewport_y));
-  float vw = detail::PixelsToUnitsX(float(s.viewport_w));
-  float vh = detail::PixelsToUnitsY(float(s.viewport_h));
+  float vx = vorpel::detail::PixelsToUnitsX(float(s.viewport_x));
+  float vy = vorpel::detail::PixelsToUnitsY(float(s.viewport_y));
+  float vw = vorpel::detail::PixelsToUnitsX(float(s.viewport_w));
+  float vh = vorpel::detail::PixelsToUnitsY(float(s.viewport_h));
   float w = float(image->width), h = float(image->height);
   // Where a tile's top-left corner lands, reduced modulo the size; the texture repeats from
   // there, so one quad covers the viewport.
@@ -130,22 +132,22 @@ bool PrepareLayer(const ImagePtr& image, float x, float y, int frame, Layer& lay
 }
 
 void DrawLayer(const Layer& layer, int blend) {
-  detail::RendererSetTexture(layer.texture);
-  detail::RendererSetBlend(blend);
+  vorpel::detail::RendererSetTexture(layer.texture);
+  vorpel::detail::RendererSetBlend(blend);
   if (layer.resampled)
-    DrawResampled(layer, detail::CurrentColor());
+    DrawResampled(layer, vorpel::detail::CurrentColor());
   else
-    detail::RendererQuad(layer.xy, layer.uv, detail::CurrentColor());
+    vorpel::detail::RendererQuad(layer.xy, layer.uv, vorpel::detail::CurrentColor());
 }
 
 void DrawPair(const Layer& back, const Layer& front, std::uint32_t rgba) {
-  detail::RendererFlush();
+  vorpel::detail::RendererFlush();
   PairVertex v[4];
   for (int i = 0; i < 4; ++i)
     v[i] = {back.xy[i * 2], back.xy[i * 2 + 1], back.uv[i * 2], back.uv[i * 2 + 1],
             front.uv[i * 2], front.uv[i * 2 + 1], rgba};
   float proj_w, proj_h;
-  detail::RendererProjectionSize(proj_w, proj_h);
+  vorpel::detail::RendererProjectionSize(proj_w, proj_h);
   glUseProgram(pair.program);
   glUniform2f(pair.u_scale, 2.0f / proj_w, 2.0f / proj_h);
   glBindVertexArray(pair.vao);
@@ -155,19 +157,19 @@ void DrawPair(const Layer& back, const Layer& front, std::uint32_t rgba) {
   glBindTexture(GL_TEXTURE_2D, front.texture);
   glActiveTexture(GL_TEXTURE0);
   glBindTexture(GL_TEXTURE_2D, back.texture);
-  glBindSampler(0, detail::RendererMagnifySampler(back.texture, back.xy, back.uv));
-  glBindSampler(1, detail::RendererMagnifySampler(front.texture, back.xy, front.uv));
+  glBindSampler(0, vorpel::detail::RendererMagnifySampler(back.texture, back.xy, back.uv));
+  glBindSampler(1, vorpel::detail::RendererMagnifySampler(front.texture, back.xy, front.uv));
   glDisable(GL_BLEND);
   glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
   glBindSampler(0, 0);
   glBindSampler(1, 0);
-  detail::RendererCountDraw(2);
-  detail::RendererResume();
+  vorpel::detail::RendererCountDraw(2);
+  vorpel::detail::RendererResume();
 }
 
 }  // namespace
 
-namespace detail {
+namespace vorpel::detail {
 
 bool TileDrawingInit() {
   pair.program = LinkQuadProgram("vec4", kPairFragmentShader);
@@ -196,7 +198,7 @@ void TileDrawingShutdown() {
   pair = Pair{};
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail
 
 void ImageTile(const ImagePtr& image, float x, float y, int frame) {
   Layer layer;
@@ -209,11 +211,11 @@ void ImageTileLayers(const ImagePtr& back, float back_x, float back_y, const Ima
   SetBlend(SOLIDBLEND);
   const bool has_back = PrepareLayer(back, back_x, back_y, 0, b);
   // The pair shader tints only the front layer: a tinted back layer is drawn on its own.
-  const bool fusable = has_back && !b.resampled && detail::CurrentColor() == 0xFFFFFFFFu;
+  const bool fusable = has_back && !b.resampled && vorpel::detail::CurrentColor() == 0xFFFFFFFFu;
   if (has_back && !fusable) DrawLayer(b, SOLIDBLEND);
   SetBlend(ALPHABLEND);
   const bool has_front = PrepareLayer(front, front_x, front_y, 0, f);
-  if (fusable && has_front && !f.resampled) return DrawPair(b, f, detail::CurrentColor());
+  if (fusable && has_front && !f.resampled) return DrawPair(b, f, vorpel::detail::CurrentColor());
   if (fusable) DrawLayer(b, SOLIDBLEND);
   if (has_front) DrawLayer(f, ALPHABLEND);
 }

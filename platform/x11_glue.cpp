@@ -7,7 +7,7 @@
 
 #include "platform/graphics.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 namespace {
 
@@ -88,4 +88,4 @@ bool ForeignWindowAttributes(unsigned long xid, XWindowAttributes& attrs) {
   return !trap.Failed() && ok;
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

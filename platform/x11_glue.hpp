@@ -5,7 +5,7 @@
 
 struct SDL_Window;
 
-namespace detail {
+namespace vorpel::detail {
 
 // The X display and window behind an SDL window; false unless SDL runs on its x11 driver.
 bool X11WindowOf(SDL_Window* window, Display*& display, Window& xwindow);
@@ -45,4 +45,4 @@ bool X11FrameExtentsGiven(Display* display, Window window);
 // From now on X errors are ignored instead of ending the program.
 void TolerateX11Errors();
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -69,7 +69,7 @@ std::unique_ptr<tour::Screen> Enter(MGE_GameSystem& kit, const tour::ScreenInfo&
   SeedRnd(kSeed);
   std::unique_ptr<tour::Screen> screen = info.make(kit);
   for (int i = 0; i < kWarmUpSteps; ++i) {
-    FrameDelta = tour::kStepMs;
+    vorpel::FrameDelta = tour::kStepMs;
     screen->Step();
   }
   return screen;
@@ -94,7 +94,7 @@ void DrawChrome(MGE_GameSystem& kit, std::size_t index, std::size_t count,
 // offscreen picture gets it here.
 void Frame(MGE_GameSystem& kit, tour::Screen& screen, const std::vector<tour::ScreenInfo>& all,
            std::size_t index, bool headless) {
-  FrameDelta = tour::kStepMs;
+  vorpel::FrameDelta = tour::kStepMs;
   screen.Step();
   MGE_GameSystem::BeginScene(1);
   screen.Draw();

@@ -64,7 +64,7 @@ class ExplosionsScreen : public Screen {
   void Step() override {
     for (int type = 1; type <= kBuiltInExplosionTypes; ++type) {
       float& clock = clocks_[std::size_t(type)];
-      clock += FrameDelta;
+      clock += vorpel::FrameDelta;
       if (clock < kPeriod) continue;
       clock -= kPeriod;
       Look look = LookOf(type);

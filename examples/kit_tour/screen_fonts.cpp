@@ -35,8 +35,8 @@ class FontsScreen : public Screen {
   }
 
   void Step() override {
-    time_ += FrameDelta;
-    spawn_clock_ += FrameDelta;
+    time_ += vorpel::FrameDelta;
+    spawn_clock_ += vorpel::FrameDelta;
     for (; spawn_clock_ >= 150.0f; spawn_clock_ -= 150.0f) Spawn();
     font_.UpdateFontFX();
   }

@@ -203,7 +203,7 @@ class GuiScreen : public Screen {
     last_y_ = int(a.y + (b.y - a.y) * k);
     InjectMouseMove(last_x_, last_y_);
     if (a.down != MouseIsDown(1)) InjectMouseButton(1, a.down);
-    time_ += FrameDelta;
+    time_ += vorpel::FrameDelta;
   }
 
   MGE_GameSystem& kit_;

@@ -142,7 +142,7 @@ class MapScreen : public Screen {
   void Walk(Walker& w) {
     float x = w.sprite->x, y = w.sprite->y;
     bool blocked = Move(w) == 1 || (w.sprite->x == x && w.sprite->y == y);
-    w.turn_in -= FrameDelta;
+    w.turn_in -= vorpel::FrameDelta;
     if (!blocked && w.turn_in > 0) return;
     if (blocked && w.hero) Bump(w);
     Turn(w, blocked);

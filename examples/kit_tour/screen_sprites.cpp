@@ -60,7 +60,7 @@ class SpritesScreen : public Screen {
   // Runs f each time the clock has gathered period milliseconds.
   template <class F>
   static void Every(float& clock, float period, F f) {
-    clock += FrameDelta;
+    clock += vorpel::FrameDelta;
     for (; clock >= period; clock -= period) f();
   }
 

@@ -83,10 +83,10 @@ void InsertTrailCopy(const MGE_SpritePtr& c, const MGE_Sprite& s) {
 
 }  // namespace
 
-namespace detail {
+namespace vorpel::detail {
 
 void RunTrails(MGE_Sprite& s) {
-  s.trailingfreq += FrameDelta;
+  s.trailingfreq += vorpel::FrameDelta;
   if (!(s.trailingfreq > s.trailingfreqbuffer)) return;
   if (s.x == s.trailingoldx && s.y == s.trailingoldy) return;
   s.trailingfreq = 0.0f;
@@ -97,7 +97,7 @@ void RunTrails(MGE_Sprite& s) {
   InsertTrailCopy(copy, s);
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail
 
 int MGE_SpriteHandler::AutoSpriteTrails(MGE_Sprite* s, float freq, float startalpha,
                                         float fadespeed, float scaledir, float rotatedir,

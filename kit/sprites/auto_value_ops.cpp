@@ -125,7 +125,7 @@ int MGE_SpriteHandler::AutoSpriteAnimate(MGE_Sprite* s, const std::string& name,
                                          int mode, float start) {
   int slot = FindSpriteAnim(name);
   if (slot == 0 || !s) return 1;
-  const MGE_SpriteAnimFramesType& set = spriteAnims[std::size_t(slot)];
+  const MGE_SpriteAnimFramesType& set = vorpel::spriteAnims[std::size_t(slot)];
   s->animating = mode;
   s->animindex = slot;
   s->animtile = start > 0.0f ? start : 1.0f;
@@ -133,7 +133,7 @@ int MGE_SpriteHandler::AutoSpriteAnimate(MGE_Sprite* s, const std::string& name,
   s->animax = float(set.totalframes);
   s->anidir = speed;
   // Frame 1 whatever the start: the first step shows the right one.
-  detail::ShowFirstAnimFrame(*s, slot);
+  vorpel::detail::ShowFirstAnimFrame(*s, slot);
   return 0;
 }
 

@@ -58,7 +58,7 @@ enum class Outcome { kShown, kEnded, kTimedOut, kUnknownMode };
       return Outcome::kShown;
     case 5:
       Bounce(b, tested);
-      b.duration -= FrameDelta;
+      b.duration -= vorpel::FrameDelta;
       if (b.duration < 0.0f) {
         b.v = b.upper;
         b.mode = 0;
@@ -93,7 +93,7 @@ enum class Outcome { kShown, kEnded, kTimedOut, kUnknownMode };
 // Bounces for the duration, then turns into a fade-out that ends the sprite.
 [[gnu::always_inline]] inline void BounceThenFade(Value b) {
   Bounce(b, b.v);
-  b.duration -= FrameDelta;
+  b.duration -= vorpel::FrameDelta;
   if (b.duration < 0.0f) {
     b.mode = 4;
     b.lower = 0.0f;
@@ -105,19 +105,19 @@ enum class Outcome { kShown, kEnded, kTimedOut, kUnknownMode };
 // Fades in, holds, fades out; the lower-bound field holds the phase.
 [[gnu::always_inline]] inline void InHoldOut(MGE_Sprite& s, Value b, int endFlag) {
   if (b.lower == 1.0f) {
-    b.v += b.dir * FrameDelta;
+    b.v += b.dir * vorpel::FrameDelta;
     if (b.v > b.upper) {
       b.v = b.upper;
       b.lower = 2.0f;
     }
   } else if (b.lower == 2.0f) {
-    b.duration -= FrameDelta;
+    b.duration -= vorpel::FrameDelta;
     if (b.duration < 0.0f) {
       b.lower = 3.0f;
       b.dir = -b.dir;
     }
   } else if (b.lower == 3.0f) {
-    b.v += b.dir * FrameDelta;
+    b.v += b.dir * vorpel::FrameDelta;
     if (b.v < 0.0f) {
       b.v = 0.0f;
       if (endFlag == 0) s.readytodie = 1;
@@ -130,7 +130,7 @@ enum class Outcome { kShown, kEnded, kTimedOut, kUnknownMode };
   Value b{s.outlinealpha, s.outlinealphafading, s.outlinealphafademin, s.outlinealphafademax,
           s.outlinealphafadedir, s.outlinealphafadeduration};
   if (b.mode == 7) return InHoldOut(s, b, s.outlinealphafadeflags);
-  b.v += b.dir * FrameDelta;
+  b.v += b.dir * vorpel::FrameDelta;
   if (b.mode == 8) return BounceThenFade(b);
   SharedModes(s, b, b.v, 1.0f);
 }
@@ -143,7 +143,7 @@ enum class Outcome { kShown, kEnded, kTimedOut, kUnknownMode };
     if (s.alphafromsprite) s.alpha = s.alphafromsprite->alpha;
     return;
   }
-  b.v += b.dir * FrameDelta;
+  b.v += b.dir * vorpel::FrameDelta;
   if (b.mode == 8) return BounceThenFade(b);
   if (b.mode == 10) return Pulse(b);
   SharedModes(s, b, b.v, 1.0f);
@@ -151,14 +151,14 @@ enum class Outcome { kShown, kEnded, kTimedOut, kUnknownMode };
 
 [[gnu::always_inline]] inline void StepScale(MGE_Sprite& s) {
   Value b{s.scale, s.scaling, s.scalingmin, s.scalingmax, s.scalingdir, s.scalingduration};
-  b.v += b.dir * FrameDelta;
+  b.v += b.dir * vorpel::FrameDelta;
   if (b.mode == 7) return Pulse(b);
   SharedModes(s, b, b.v, 1.0f);
 }
 
 // x scale, y scale and rotation: the shared modes only.
 [[gnu::always_inline]] inline void StepPlain(MGE_Sprite& s, Value b, float reset) {
-  b.v += b.dir * FrameDelta;
+  b.v += b.dir * vorpel::FrameDelta;
   SharedModes(s, b, b.v, reset);
 }
 
@@ -166,13 +166,13 @@ enum class Outcome { kShown, kEnded, kTimedOut, kUnknownMode };
 // the step ended the sprite, ran out its time, or the mode is unknown.
 [[gnu::always_inline]] inline void StepAnimation(MGE_Sprite& s) {
   Value b{s.animtile, s.animating, s.animin, s.animax, s.anidir, s.aniduration};
-  b.v += b.dir * FrameDelta;
+  b.v += b.dir * vorpel::FrameDelta;
   if (SharedModes(s, b, std::trunc(b.v), 1.0f) == Outcome::kShown) s.UpdateImgFromAnimTile();
 }
 
 }  // namespace
 
-namespace detail {
+namespace vorpel::detail {
 
 void RunValueBehaviours(MGE_Sprite& s) {
   if (s.outlinealphafading) StepOutlineAlpha(s);
@@ -190,4 +190,4 @@ void RunValueBehaviours(MGE_Sprite& s) {
                   s.rotatingduration}, 0.0f);
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -11,7 +11,7 @@
 #include "kit/sprites/sprite_handler.hpp"
 #include "kit/sprites/sprite_tables.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 CollideShape ScaledCollideShape(const MGE_Sprite& s) {
   CollideShape shape;
@@ -64,9 +64,9 @@ bool ShapesTouch(const CollideShape& a, const CollideShape& b) {
   return false;
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail
 
-using namespace detail;
+using namespace vorpel::detail;
 
 namespace {
 

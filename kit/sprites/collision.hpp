@@ -4,7 +4,7 @@
 #include "kit/sprites/collide_box.hpp"
 #include "kit/sprites/sprite.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 // Shapes in collidetype. Other values give no shape, which touches nothing.
 enum CollideType : int { kCollideBox = 1, kCollideCircle = 2 };
@@ -25,4 +25,4 @@ bool ShapesTouch(const CollideShape& a, const CollideShape& b);
 // A sprite takes part in a collision test only while enabled with collision on.
 inline bool CanCollide(const MGE_Sprite& s) { return s.enabled != 0 && s.collision_enabled != 0; }
 
-}  // namespace detail
+}  // namespace vorpel::detail

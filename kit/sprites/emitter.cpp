@@ -63,15 +63,15 @@ void Size(const MGE_Emitter& e, const Owner& s, MGE_EmitterSprite& p) {
 void Spin(const MGE_Emitter& e, const Owner& s, MGE_EmitterSprite& p) {
   float q = e.rotatedir * (1.0f + float(Rnd(0.05, 0.8)));
   if (e.startrot == 3.0f) {
-    detail::StartSpin(p, q, detail::SpinRule::kNone);
+    vorpel::detail::StartSpin(p, q, vorpel::detail::SpinRule::kNone);
     p.rot = s.rot;
     return;
   }
-  detail::StartSpin(p, q,
-                    e.startrot == 0.0f   ? detail::SpinRule::kRandomStart
-                    : e.startrot == 1.0f ? detail::SpinRule::kRandomSign
-                    : e.startrot == 2.0f ? detail::SpinRule::kAsGiven
-                                         : detail::SpinRule::kNone);
+  vorpel::detail::StartSpin(p, q,
+                    e.startrot == 0.0f   ? vorpel::detail::SpinRule::kRandomStart
+                    : e.startrot == 1.0f ? vorpel::detail::SpinRule::kRandomSign
+                    : e.startrot == 2.0f ? vorpel::detail::SpinRule::kAsGiven
+                                         : vorpel::detail::SpinRule::kNone);
 }
 
 void Launch(const MGE_Emitter& e, const Owner& s, MGE_EmitterSprite& p) {
@@ -107,9 +107,9 @@ void Make(const MGE_Emitter& e, const Owner& s, int i, MGE_EmitterSprite& p) {
   p.alpha = 1.0f;
   p.alphafadedir = e.alphafadespeed;
   Spin(e, s, p);
-  p.red = detail::ColourChannel(e.red);
-  p.green = detail::ColourChannel(e.green);
-  p.blue = detail::ColourChannel(e.blue);
+  p.red = vorpel::detail::ColourChannel(e.red);
+  p.green = vorpel::detail::ColourChannel(e.green);
+  p.blue = vorpel::detail::ColourChannel(e.blue);
   p.blend = e.blend;
   Launch(e, s, p);
   p.pausing = float(i - 1) * float(e.spawnlaunchdelay);
@@ -131,7 +131,7 @@ int MGE_Emitter::Update() {
 }
 
 int MGE_Emitter::Step(MGE_Sprite* owner) {
-  float d = FrameDelta;
+  float d = vorpel::FrameDelta;
   if (enabled) {
     frequencycounter -= d;
     if (frequencycounter < 0.0f) {
@@ -181,24 +181,24 @@ int MGE_EmitterSprite::kill() {
 
 int MGE_EmitterSprite::Render() {
   const MGE_KitState& kit = KitState();
-  detail::DrawParticle(*this, x + kit.renderOffsetX, y + kit.renderOffsetY);
+  vorpel::detail::DrawParticle(*this, x + kit.renderOffsetX, y + kit.renderOffsetY);
   return 0;
 }
 
 int MGE_EmitterSprite::SpriteRender() {
   const MGE_KitState& kit = KitState();
-  detail::DrawParticle(*this, x + kit.spriteDrawOffsetX - *kit.mapOffsetX,
+  vorpel::detail::DrawParticle(*this, x + kit.spriteDrawOffsetX - *kit.mapOffsetX,
                        y + kit.spriteDrawOffsetY - *kit.mapOffsetY);
   return 0;
 }
 
 int MGE_EmitterSprite::Automate() {
-  float d = FrameDelta;
-  if (detail::ParticleWaits(*this, d)) return 0;
-  detail::ParticleStep(*this, d);
+  float d = vorpel::FrameDelta;
+  if (vorpel::detail::ParticleWaits(*this, d)) return 0;
+  vorpel::detail::ParticleStep(*this, d);
   if (rot > 360.0f) rot = 0.0f;
   else if (rot < 0.0f) rot = 360.0f;
-  if (detail::ParticleFaded(*this) || !(scale >= 0.0f))
+  if (vorpel::detail::ParticleFaded(*this) || !(scale >= 0.0f))
     MGE_EmitterSpriteList::Remove(link.lock().get());
   return 0;
 }

@@ -10,9 +10,9 @@
 struct MGE_Emitter;
 struct MGE_EmitterSprite;
 using MGE_EmitterPtr = std::shared_ptr<MGE_Emitter>;
-using MGE_EmitterList = TList<MGE_Emitter>;
+using MGE_EmitterList = vorpel::TList<MGE_Emitter>;
 using MGE_EmitterListPtr = std::shared_ptr<MGE_EmitterList>;
-using MGE_EmitterSpriteList = TList<MGE_EmitterSprite>;
+using MGE_EmitterSpriteList = vorpel::TList<MGE_EmitterSprite>;
 using MGE_EmitterSpriteListPtr = std::shared_ptr<MGE_EmitterSpriteList>;
 
 // The application's description of an emitter; filled once and reusable. Times and rates count
@@ -68,7 +68,7 @@ struct MGE_Emitter : MGE_EmitterConfig {
 };
 
 // One particle. Removed from its list when faded out or shrunk below zero.
-struct MGE_EmitterSprite : detail::Particle {
+struct MGE_EmitterSprite : vorpel::detail::Particle {
   std::weak_ptr<MGE_EmitterSpriteList::Node> link;
 
   // Clears the picture and leaves the list.

@@ -7,9 +7,9 @@
 namespace {
 
 template <class T>
-void Fill(std::vector<std::shared_ptr<TList<T>>>& layers, int count) {
+void Fill(std::vector<std::shared_ptr<vorpel::TList<T>>>& layers, int count) {
   layers.assign(std::size_t(count) + 1, nullptr);
-  for (int i = 1; i <= count; ++i) layers[std::size_t(i)] = std::make_shared<TList<T>>();
+  for (int i = 1; i <= count; ++i) layers[std::size_t(i)] = std::make_shared<vorpel::TList<T>>();
 }
 
 template <class List>

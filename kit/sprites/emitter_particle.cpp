@@ -6,7 +6,7 @@
 #include "platform/graphics.hpp"
 #include "platform/random.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 void StartSpin(Particle& p, float spin, SpinRule rule) {
   p.rot = rule == SpinRule::kRandomStart ? float(Rand(1, 359)) : 0.0f;
@@ -32,4 +32,4 @@ void DrawParticle(const Particle& p, float px, float py) {
   MGE_GameHelpers::DrawUV(image, px, py, p.srcx, p.srcy, p.width, p.height);
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -3,7 +3,7 @@
 // launch delay, then grows, turns, drifts under its gravity and fades, drawn centred on its
 // position. The per-step part is inline: thousands of these run every step.
 
-namespace detail {
+namespace vorpel::detail {
 
 struct Particle {
   float x = 0, y = 0;
@@ -59,4 +59,4 @@ float ColourChannel(float value);
 // rotation table). Nothing while it waits out its launch delay.
 void DrawParticle(const Particle& p, float px, float py);
 
-}  // namespace detail
+}  // namespace vorpel::detail

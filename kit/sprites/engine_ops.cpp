@@ -5,7 +5,7 @@
 #include "kit/sprites/sprite_handler.hpp"
 #include "platform/random.hpp"
 
-using namespace detail;
+using namespace vorpel::detail;
 
 namespace {
 

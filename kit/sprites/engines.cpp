@@ -8,7 +8,7 @@
 #include "kit/sprites/sprite_steps.hpp"
 #include "kit/truncate.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 float PointerX() { return MGE_MouseType::X(); }
 float PointerY() { return MGE_MouseType::Y(); }
@@ -19,7 +19,7 @@ void LoseTarget(MGE_Sprite& s) {
 }
 
 bool StepTowards(MGE_Sprite& s, float dx, float dy, float& speed, float thrust) {
-  float d = FrameDelta;
+  float d = vorpel::FrameDelta;
   MGE_XY v = MGE_GameHelpers::GetDirection(MGE_GameHelpers::GetAngle(s.x, s.y, dx, dy), speed);
   s.x += v.x * d;
   s.y += v.y * d;
@@ -58,7 +58,7 @@ void RunEngine(MGE_Sprite& s) {
     case kEngineTrackGWrap:
       return RunHomingEngine(s);
     case kEngineMovePause:
-      s.engine_movepause -= FrameDelta;
+      s.engine_movepause -= vorpel::FrameDelta;
       if (s.engine_movepause < 1.0f) s.engine_type = s.engine_typebuffer;
       return;
     case kEngineButton:
@@ -70,4 +70,4 @@ void RunEngine(MGE_Sprite& s) {
   }
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -4,7 +4,7 @@
 #include "kit/sprites/sprite.hpp"
 #include "kit/sprites/sprite_steps.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 // Engine numbers in engine_type.
 enum EngineType : int {
@@ -51,7 +51,7 @@ void LoseTarget(MGE_Sprite& s);
 
 // Moves by the velocity, then adds the thrust to it.
 inline void MoveWithThrust(MGE_Sprite& s) {
-  float d = FrameDelta;
+  float d = vorpel::FrameDelta;
   s.x += s.xspeed * d;
   s.y += s.yspeed * d;
   s.xspeed += s.xthrust * d;
@@ -92,4 +92,4 @@ void RunHomingEngine(MGE_Sprite& s);   // 15, 17, 18, 20, 22
 float PointerX();
 float PointerY();
 
-}  // namespace detail
+}  // namespace vorpel::detail

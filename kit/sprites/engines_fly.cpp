@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace detail;
+using namespace vorpel::detail;
 
 // Puts a position that passed a bound back on it and turns its speed round.
 void Reflect(float& pos, float& speed, float low, float high) {
@@ -23,8 +23,8 @@ void Reflect(float& pos, float& speed, float low, float high) {
 }
 
 void Pong(MGE_Sprite& s) {
-  s.x += s.xspeed * FrameDelta;
-  s.y += s.yspeed * FrameDelta;
+  s.x += s.xspeed * vorpel::FrameDelta;
+  s.y += s.yspeed * vorpel::FrameDelta;
   Reflect(s.x, s.xspeed, s.boundry_left, s.boundry_right);
   Reflect(s.y, s.yspeed, s.boundry_top, s.boundry_bottom);
 }
@@ -33,8 +33,8 @@ float RandomAlong(float low, float high) { return float(Rand(TruncToInt(low), Tr
 
 // Re-enters on the opposite edge at a random whole-number place along it.
 void MoveWrapRandom(MGE_Sprite& s) {
-  s.x += s.xspeed * FrameDelta;
-  s.y += s.yspeed * FrameDelta;
+  s.x += s.xspeed * vorpel::FrameDelta;
+  s.y += s.yspeed * vorpel::FrameDelta;
   if (s.x < s.boundry_left) {
     s.x = s.boundry_right;
     s.y = RandomAlong(s.boundry_top, s.boundry_bottom);
@@ -69,7 +69,7 @@ void BounceY(MGE_Sprite& s, float side) {
 }
 
 void XBounce(MGE_Sprite& s) {
-  float d = FrameDelta;
+  float d = vorpel::FrameDelta;
   s.x += s.xspeed * d;
   s.y += s.yspeed * d;
   s.yspeed += s.ythrust * d;
@@ -82,7 +82,7 @@ void XBounce(MGE_Sprite& s) {
 }
 
 void YBounce(MGE_Sprite& s) {
-  float d = FrameDelta;
+  float d = vorpel::FrameDelta;
   s.x += s.xspeed * d;
   s.y += s.yspeed * d;
   s.xspeed += s.xthrust * d;
@@ -95,7 +95,7 @@ void YBounce(MGE_Sprite& s) {
 }
 
 void MoveRadius(MGE_Sprite& s) {
-  float d = FrameDelta;
+  float d = vorpel::FrameDelta;
   s.cosangle += s.cosspeed * d;
   s.sinangle += s.sinspeed * d;
   s.x += Cosd(s.cosangle) * s.cosradius * d;
@@ -107,7 +107,7 @@ void MoveRadius(MGE_Sprite& s) {
 // Flies until its time runs out, then stops where it is.
 void ShootDuration(MGE_Sprite& s) {
   MoveWithThrust(s);
-  s.move_duration -= FrameDelta;
+  s.move_duration -= vorpel::FrameDelta;
   if (s.move_duration < 1.0f) {
     s.engine_type = kEngineNone;
     RaiseSpriteEvent(s, kEventShotExpired);
@@ -118,7 +118,7 @@ void ShootDuration(MGE_Sprite& s) {
 
 }  // namespace
 
-namespace detail {
+namespace vorpel::detail {
 
 void RunFlyEngine(MGE_Sprite& s) {
   switch (s.engine_type) {
@@ -142,4 +142,4 @@ void RunFlyEngine(MGE_Sprite& s) {
   }
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

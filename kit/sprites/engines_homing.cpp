@@ -11,11 +11,11 @@
 
 namespace {
 
-using namespace detail;
+using namespace vorpel::detail;
 
 // Turns the heading towards (tx, ty) by the turning rate, the shorter way, and flies on.
 void SteerAndFly(MGE_Sprite& s, float tx, float ty) {
-  float d = FrameDelta;
+  float d = vorpel::FrameDelta;
   float bearing = float(std::atan2(double(ty) - s.y, double(tx) - s.x) * (180.0 / M_PI));
   float turn = MGE_GameHelpers::RotateDirToDir(s.homing_angle, bearing);
   if (turn < 0.0f) s.homing_angle -= s.homing_turnrate * d;
@@ -32,9 +32,9 @@ void SteerAndFly(MGE_Sprite& s, float tx, float ty) {
 // The straight launch before homing starts; true while it lasts.
 bool Launch(MGE_Sprite& s) {
   if (!(s.homing_initialmovelength > 0.0f)) return false;
-  s.x += s.xspeed * FrameDelta;
-  s.y += s.yspeed * FrameDelta;
-  s.homing_initialmovelength = std::max(0.0f, s.homing_initialmovelength - FrameDelta);
+  s.x += s.xspeed * vorpel::FrameDelta;
+  s.y += s.yspeed * vorpel::FrameDelta;
+  s.homing_initialmovelength = std::max(0.0f, s.homing_initialmovelength - vorpel::FrameDelta);
   return true;
 }
 
@@ -70,7 +70,7 @@ void Accelerate(float& velocity, float from, float to, float accel, float limit)
 }
 
 void Inertia(MGE_Sprite& s, float tx, float ty) {
-  float d = FrameDelta;
+  float d = vorpel::FrameDelta;
   float x0 = s.x, y0 = s.y;
   Accelerate(s.movedata1, x0, tx, s.movedata2 * d, s.movedata3);
   s.x += s.movedata1 * d;
@@ -98,7 +98,7 @@ void InertiaToPointer(MGE_Sprite& s) {
 
 void TrackAndWrap(MGE_Sprite& s) {
   if (!s.spritetotarget) return LoseTarget(s);
-  float d = FrameDelta;
+  float d = vorpel::FrameDelta;
   float tx = s.spritetotarget->x, ty = s.spritetotarget->y;
   s.x += s.xspeed * d;
   s.y += s.yspeed * d;
@@ -114,7 +114,7 @@ void TrackAndWrap(MGE_Sprite& s) {
 
 }  // namespace
 
-namespace detail {
+namespace vorpel::detail {
 
 void RunHomingEngine(MGE_Sprite& s) {
   switch (s.engine_type) {
@@ -133,4 +133,4 @@ void RunHomingEngine(MGE_Sprite& s) {
   }
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

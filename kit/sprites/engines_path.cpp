@@ -9,7 +9,7 @@
 
 namespace {
 
-using namespace detail;
+using namespace vorpel::detail;
 
 bool ValidSpline(int k) { return k >= 1 && k <= kMaxSplines; }
 bool ValidWaypoint(int k) { return k >= 1 && k <= kMaxWaypoints; }
@@ -19,7 +19,7 @@ bool ValidWaypoint(int k) { return k >= 1 && k <= kMaxWaypoints; }
 // False, changing nothing, for an index outside the table.
 bool SetUpSplineSegment(MGE_Sprite& s, int k) {
   if (!ValidSpline(k)) return false;
-  MGE_SplineType seg = splineTable[std::size_t(k)];
+  MGE_SplineType seg = vorpel::splineTable[std::size_t(k)];
   if (s.spline_xnegate == 1) {
     seg.startx = -seg.startx;
     seg.bend1x = -seg.bend1x;
@@ -68,7 +68,7 @@ void FinishSplineSegment(MGE_Sprite& s) {
 
 // Puts the sprite on the start of waypoint segment k and aims it at the segment's end.
 void PlaceOnWaypoint(MGE_Sprite& s, int k) {
-  const MGE_WaypointType& p = waypointTable[std::size_t(k)];
+  const MGE_WaypointType& p = vorpel::waypointTable[std::size_t(k)];
   s.x = p.startx + s.waypoint_xoffset;
   s.y = p.starty + s.waypoint_yoffset;
   s.waypoint_stopx = p.stopx + s.waypoint_xoffset;
@@ -91,10 +91,10 @@ void AdvanceWaypoint(MGE_Sprite& s) {
 
 }  // namespace
 
-namespace detail {
+namespace vorpel::detail {
 
 void RunSpline(MGE_Sprite& s) {
-  float t = s.spline_counter += s.spline_speed * FrameDelta;
+  float t = s.spline_counter += s.spline_speed * vorpel::FrameDelta;
   if (t >= 1.0f || !(t == t)) return FinishSplineSegment(s);
   s.x = Bezier(t, s.spline_startx, s.spline_bend1x, s.spline_bend2x, s.spline_endx);
   s.y = Bezier(t, s.spline_starty, s.spline_bend1y, s.spline_bend2y, s.spline_endy);
@@ -112,12 +112,12 @@ void RunWaypoints(MGE_Sprite& s) {
       AdvanceWaypoint(s);
     }
   } else if (s.engine_state == 1) {
-    s.waypoint_delaybetweenindexcounter -= FrameDelta;
+    s.waypoint_delaybetweenindexcounter -= vorpel::FrameDelta;
     if (s.waypoint_delaybetweenindexcounter < 1.0f) AdvanceWaypoint(s);
   }
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail
 
 int MGE_SpriteHandler::AutoSpriteSpline(MGE_Sprite* s, int first, int last, float speed,
                                         float xoffset, float yoffset, int loop, int leaveon,

@@ -5,7 +5,7 @@
 
 namespace {
 
-using namespace detail;
+using namespace vorpel::detail;
 
 // Moves to (dx, dy); on arrival raises the event and applies flags: 1 stops the engine, 2 ends
 // the sprite, anything else keeps it running on the spot.
@@ -28,7 +28,7 @@ void Orbit(MGE_Sprite& s) {
   const MGE_Sprite& target = *s.spritetotarget;
   s.x = target.x + Cosd(s.orbitangle) * s.orbitradius;
   s.y = target.y + Sind(s.orbitangle) * s.orbitradius;
-  s.orbitangle += s.speed * FrameDelta;
+  s.orbitangle += s.speed * vorpel::FrameDelta;
   if (target.killed == 1) LoseTarget(s);
 }
 
@@ -42,8 +42,8 @@ void FollowMouse(MGE_Sprite& s) {
   }
   s.xdir = s.xdist / s.speed;
   s.ydir = s.ydist / s.speed;
-  s.x += s.xdir * FrameDelta;
-  s.y += s.ydir * FrameDelta;
+  s.x += s.xdir * vorpel::FrameDelta;
+  s.y += s.ydir * vorpel::FrameDelta;
 }
 
 void Latch(MGE_Sprite& s) {
@@ -54,7 +54,7 @@ void Latch(MGE_Sprite& s) {
 
 }  // namespace
 
-namespace detail {
+namespace vorpel::detail {
 
 void RunSeekEngine(MGE_Sprite& s) {
   switch (s.engine_type) {
@@ -79,4 +79,4 @@ void RunSeekEngine(MGE_Sprite& s) {
   }
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -8,7 +8,7 @@
 #include "kit/sprites/emitter_particle.hpp"
 
 struct MGE_ExplosionSprite;
-using MGE_ExplosionSpriteList = TList<MGE_ExplosionSprite>;
+using MGE_ExplosionSpriteList = vorpel::TList<MGE_ExplosionSprite>;
 using MGE_ExplosionSpriteListPtr = std::shared_ptr<MGE_ExplosionSpriteList>;
 
 // One explosion type. Rates count per delta unit.
@@ -41,11 +41,13 @@ inline constexpr int kMaxExplosionPieces = 10000;
 inline constexpr const char* kExplosionPicture = "incbin::mgeres1.png";
 inline constexpr int kExplosionSlot = 0;
 
+namespace vorpel {
 // Entry t is type t; entry 0 is not used.
 extern std::array<MGE_ExplosionType, kMaxExplosionTypes + 1> explosionTypes;
+}  // namespace vorpel
 
 // One piece.
-struct MGE_ExplosionSprite : detail::Particle {
+struct MGE_ExplosionSprite : vorpel::detail::Particle {
   std::weak_ptr<MGE_ExplosionSpriteList::Node> link;
   std::weak_ptr<MGE_ExplosionSpriteList> listid;
 
@@ -56,9 +58,9 @@ struct MGE_ExplosionSprite : detail::Particle {
   int Automate();
 };
 
-namespace detail {
+namespace vorpel::detail {
 
 // Fills types 1..43 with the built-in rows, all drawing from the effects picture's slot.
 void ConfigureBuiltInExplosions();
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -19,11 +19,11 @@ struct Call {
 
 void Spin(const MGE_ExplosionType& t, const Call& c, MGE_ExplosionSprite& p) {
   float q = c.speed * t.rotatedir * (1.0f + float(Rnd(0.05, 0.8)));
-  detail::StartSpin(p, q,
-                    t.startrot == 0.0f    ? detail::SpinRule::kRandomStart
-                    : t.startrot == -1.0f ? detail::SpinRule::kRandomSign
-                    : t.startrot == -2.0f ? detail::SpinRule::kAsGiven
-                                          : detail::SpinRule::kNone);
+  vorpel::detail::StartSpin(p, q,
+                    t.startrot == 0.0f    ? vorpel::detail::SpinRule::kRandomStart
+                    : t.startrot == -1.0f ? vorpel::detail::SpinRule::kRandomSign
+                    : t.startrot == -2.0f ? vorpel::detail::SpinRule::kAsGiven
+                                          : vorpel::detail::SpinRule::kNone);
 }
 
 void Launch(const MGE_ExplosionType& t, const Call& c, MGE_ExplosionSprite& p) {
@@ -62,9 +62,9 @@ void Throw(const MGE_ExplosionType& t, const Call& c, int i, MGE_ExplosionSprite
   p.alpha = 1.0f;
   p.alphafadedir = c.speed * t.alphafadespeed;
   Spin(t, c, p);
-  p.red = detail::ColourChannel(float(c.red));
-  p.green = detail::ColourChannel(float(c.green));
-  p.blue = detail::ColourChannel(float(c.blue));
+  p.red = vorpel::detail::ColourChannel(float(c.red));
+  p.green = vorpel::detail::ColourChannel(float(c.green));
+  p.blue = vorpel::detail::ColourChannel(float(c.blue));
   p.blend = c.blend;
   Launch(t, c, p);
   p.pausing = float(t.spawnlaunchdelay) * float(i - 1) + c.delay;
@@ -78,8 +78,8 @@ int MGE_ExplosionHandler::Init(int layers) {
   layers_.assign(std::size_t(layerCount_) + 1, nullptr);
   for (int i = 1; i <= layerCount_; ++i)
     layers_[std::size_t(i)] = std::make_shared<MGE_ExplosionSpriteList>();
-  explosionTypes.fill(MGE_ExplosionType{});
-  detail::ConfigureBuiltInExplosions();
+  vorpel::explosionTypes.fill(MGE_ExplosionType{});
+  vorpel::detail::ConfigureBuiltInExplosions();
   return 0;
 }
 
@@ -93,7 +93,7 @@ int MGE_ExplosionHandler::Explosion(int layer, int type, float x, float y, float
                                     int red, int green, int blue, float delay, int count) {
   const MGE_ExplosionSpriteListPtr& list = GetExplosionList(layer);
   if (!list || type < 1 || type > kMaxExplosionTypes) return 0;
-  const MGE_ExplosionType& t = explosionTypes[std::size_t(type)];
+  const MGE_ExplosionType& t = vorpel::explosionTypes[std::size_t(type)];
   Call c{x, y, size, speed, xgravity, ygravity, blend, red, green, blue, delay};
   if (count < 1) count = t.spawns;
   count = std::min(count, kMaxExplosionPieces);
@@ -162,7 +162,7 @@ int MGE_ExplosionHandler::ConfigureExplosion(
     int spawnlaunchdelay, int style, int frames, float xscale, float xscaledir, float yscale,
     float yscaledir) {
   if (type < 1 || type > kMaxExplosionTypes) return 0;
-  explosionTypes[std::size_t(type)] = {
+  vorpel::explosionTypes[std::size_t(type)] = {
       .img = img, .srcx = srcx, .srcy = srcy, .srcwidth = srcwidth, .srcheight = srcheight,
       .scale = scale, .scaledir = scaledir, .xscale = xscale, .xscaledir = xscaledir,
       .yscale = yscale, .yscaledir = yscaledir, .alphafadespeed = alphafadespeed,

@@ -11,7 +11,8 @@ class MGE_ExplosionHandler {
   virtual ~MGE_ExplosionHandler() = default;
 
   // Loads the built-in effects picture into texture slot 0 (replacing what it held), makes the
-  // layer lists and resets the 200 types to the built-in ones.
+  // layer lists and resets the 200 types to the built-in ones. Call it after the texture
+  // handler's Init, which would empty slot 0 again, and after RegisterEmbeddedResources.
   int Init(int layers);
   // Throws `count` pieces of the type, or the type's own number for a count below 1. Size
   // scales the pieces and the scatter of style 4; speed scales every rate at once. The gravity

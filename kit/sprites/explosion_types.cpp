@@ -87,7 +87,7 @@ constexpr Row kRows[kBuiltInExplosionTypes] = {
 
 }  // namespace
 
-namespace detail {
+namespace vorpel::detail {
 
 void ConfigureBuiltInExplosions() {
   for (int i = 0; i < kBuiltInExplosionTypes; ++i) {
@@ -99,4 +99,4 @@ void ConfigureBuiltInExplosions() {
   }
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

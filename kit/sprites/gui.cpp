@@ -8,7 +8,7 @@
 #include "kit/truncate.hpp"
 #include "platform/input.hpp"
 
-using namespace detail;
+using namespace vorpel::detail;
 
 namespace {
 
@@ -86,7 +86,7 @@ void TakeRole(MGE_Sprite& s, int engine, int id, int& counter) {
 
 }  // namespace
 
-namespace detail {
+namespace vorpel::detail {
 
 void RunGuiEngine(MGE_Sprite& s) {
   switch (s.engine_type) {
@@ -101,7 +101,7 @@ void RunGuiEngine(MGE_Sprite& s) {
   }
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail
 
 int MGE_SpriteHandler::AutoSpriteButton(MGE_Sprite* s) {
   if (!s) return 0;

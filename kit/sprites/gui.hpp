@@ -4,7 +4,7 @@
 // picture strip that fits and reports through the sprite event function.
 #include "kit/sprites/sprite.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 // Engine numbers in engine_type.
 enum GuiEngineType : int { kEngineButton = 16, kEngineCheckBox = 21, kEngineSlider = 25 };
@@ -24,4 +24,4 @@ inline constexpr float kSliderReach = 20.0f;
 
 void RunGuiEngine(MGE_Sprite& s);
 
-}  // namespace detail
+}  // namespace vorpel::detail

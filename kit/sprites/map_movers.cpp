@@ -24,7 +24,7 @@ int MGE_MapHandler::MoveSpriteRight(MGE_Sprite* sprite, float speed, float ox1, 
                                     float ox2, float oy2, int layer) {
   if (!sprite) return 0;
   MGE_Sprite& s = *sprite;
-  float hw = HalfWidth(s), hh = HalfHeight(s), step = speed * FrameDelta;
+  float hw = HalfWidth(s), hh = HalfHeight(s), step = speed * vorpel::FrameDelta;
   if (s.x + hw - 1.0f > float(pixelwidth) - 1.0f) {
     s.x = float(pixelwidth) - 2.0f - hw;
     return 0;
@@ -42,7 +42,7 @@ int MGE_MapHandler::MoveSpriteLeft(MGE_Sprite* sprite, float speed, float ox1, f
                                    float ox2, float oy2, int layer) {
   if (!sprite) return 0;
   MGE_Sprite& s = *sprite;
-  float hw = HalfWidth(s), hh = HalfHeight(s), step = -speed * FrameDelta;
+  float hw = HalfWidth(s), hh = HalfHeight(s), step = -speed * vorpel::FrameDelta;
   if (s.x < 1.0f) {
     s.x = 0.0f;
     return 0;
@@ -60,7 +60,7 @@ int MGE_MapHandler::MoveSpriteDown(MGE_Sprite* sprite, float speed, float ox1, f
                                    float ox2, float oy2, int layer) {
   if (!sprite) return 0;
   MGE_Sprite& s = *sprite;
-  float hw = HalfWidth(s), hh = HalfHeight(s), step = speed * FrameDelta;
+  float hw = HalfWidth(s), hh = HalfHeight(s), step = speed * vorpel::FrameDelta;
   if (s.y + hh - 1.0f > float(pixelheight) - 1.0f) {
     s.y = float(pixelheight) - 2.0f - hh;
     return 0;
@@ -78,7 +78,7 @@ int MGE_MapHandler::MoveSpriteUp(MGE_Sprite* sprite, float speed, float ox1, flo
                                  float ox2, float oy2, int layer) {
   if (!sprite) return 0;
   MGE_Sprite& s = *sprite;
-  float hw = HalfWidth(s), hh = HalfHeight(s), step = -speed * FrameDelta;
+  float hw = HalfWidth(s), hh = HalfHeight(s), step = -speed * vorpel::FrameDelta;
   if (s.y < 1.0f) {
     s.y = 0.0f;
     return 1;

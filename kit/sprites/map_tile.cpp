@@ -31,7 +31,7 @@ void Bounce(Effect e, float tested) {
 // Moves the value and applies the style; true when the cell is to be emptied. `whole` compares
 // the bounds with the value's whole part, as the animation through kind numbers does.
 bool Step(Effect e, bool whole) {
-  e.v += e.dir * FrameDelta;
+  e.v += e.dir * vorpel::FrameDelta;
   float tested = whole ? std::trunc(e.v) : e.v;
   switch (e.style) {
     case kTileStyleBounce:
@@ -51,7 +51,7 @@ bool Step(Effect e, bool whole) {
       return tested > e.max || tested < e.min;
     case kTileStyleTimed:
       Bounce(e, tested);
-      e.duration -= FrameDelta;
+      e.duration -= vorpel::FrameDelta;
       return e.duration < 0.0f;
     default:
       return false;

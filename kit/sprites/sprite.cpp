@@ -22,8 +22,8 @@ int MGE_Sprite::kill() {
 }
 
 int MGE_Sprite::AddXY(float dx, float dy) {
-  x += dx * FrameDelta;
-  y += dy * FrameDelta;
+  x += dx * vorpel::FrameDelta;
+  y += dy * vorpel::FrameDelta;
   return 0;
 }
 
@@ -34,12 +34,12 @@ int MGE_Sprite::AddXYNoDelta(float dx, float dy) {
 }
 
 int MGE_Sprite::AddX(float d) {
-  x += d * FrameDelta;
+  x += d * vorpel::FrameDelta;
   return 0;
 }
 
 int MGE_Sprite::AddY(float d) {
-  y += d * FrameDelta;
+  y += d * vorpel::FrameDelta;
   return 0;
 }
 
@@ -87,7 +87,7 @@ int MGE_Sprite::SetTextureFromSprite(const MGE_Sprite* other) {
 int MGE_Sprite::UpdateImgFromAnimTile() {
   int k = TruncToInt(animtile);
   if (k < 1 || k > kMaxAnimFrames || animindex < 1 || animindex > kMaxSpriteAnims) return 0;
-  const MGE_SpriteAnimFramesType& set = spriteAnims[std::size_t(animindex)];
+  const MGE_SpriteAnimFramesType& set = vorpel::spriteAnims[std::size_t(animindex)];
   img = set.img[std::size_t(k)];
   srcx = float(set.srcx[std::size_t(k)]);
   srcy = float(set.srcy[std::size_t(k)]);

@@ -12,7 +12,7 @@ struct MGE_Emitter;
 struct MGE_EmitterSprite;
 
 using MGE_SpritePtr = std::shared_ptr<MGE_Sprite>;
-using MGE_SpriteList = TList<MGE_Sprite>;
+using MGE_SpriteList = vorpel::TList<MGE_Sprite>;
 using MGE_SpriteListPtr = std::shared_ptr<MGE_SpriteList>;
 // The per-sprite function Automate calls once per step.
 using MGE_SpriteFunction = std::function<int(MGE_Sprite*)>;
@@ -37,8 +37,8 @@ struct MGE_Sprite {
   int customfuncflag = 0;
   MGE_SpriteFunction customfunc;
   // The sprite's own emitters; held in the record itself, an empty list costs no allocation.
-  TList<MGE_Emitter> emitterlist;
-  TList<MGE_EmitterSprite> emitterSpriteList;
+  vorpel::TList<MGE_Emitter> emitterlist;
+  vorpel::TList<MGE_EmitterSprite> emitterSpriteList;
   // What the steps of a moving, fading, pulsing sprite read and write, next to the switches:
   // the free values a per-sprite function keeps, position and look, the movement of the
   // engines that fly, and the bounds and rates of the value behaviours.

@@ -16,9 +16,11 @@ struct MGE_SpriteAnimFramesType {
   int totalframes = 0;
 };
 
+namespace vorpel {
 // Slot 0 is never used.
 extern std::array<MGE_SpriteAnimFramesType, kMaxSpriteAnims + 1> spriteAnims;
 extern int spriteAnimCount;
+}  // namespace vorpel
 
 // The first slot of 1..200 whose name equals name exactly; 0 when there is none.
 int FindSpriteAnim(const std::string& name);

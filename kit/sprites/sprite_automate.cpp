@@ -40,7 +40,7 @@ void FlashChannel(float& c, float target, float step) {
 
 }  // namespace
 
-namespace detail {
+namespace vorpel::detail {
 
 void RaiseSpriteEvent(MGE_Sprite& s, int code) {
   // A copy: the event function may install another one while it runs.
@@ -71,7 +71,7 @@ void RunFacing(MGE_Sprite& s) {
 }
 
 void RunRGBFlash(MGE_Sprite& s) {
-  float step = s.rgbflashspeed * FrameDelta;
+  float step = s.rgbflashspeed * vorpel::FrameDelta;
   FlashChannel(s.red, s.targetred, step);
   FlashChannel(s.green, s.targetgreen, step);
   FlashChannel(s.blue, s.targetblue, step);
@@ -79,12 +79,12 @@ void RunRGBFlash(MGE_Sprite& s) {
     s.rgbflashing = 0;
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail
 
 int MGE_Sprite::Automate() {
   if (!enabled) {
     if (pausing != 0.0f) {
-      pausing -= FrameDelta;
+      pausing -= vorpel::FrameDelta;
       if (pausing < 1.0f) {
         pausing = 0.0f;
         enabled = 1;
@@ -93,12 +93,13 @@ int MGE_Sprite::Automate() {
     return 0;
   }
   // Particles outlive the emitter that made them.
-  if (!emitterlist.Empty() || !emitterSpriteList.Empty()) detail::UpdateSpriteEmitters(*this);
-  detail::RunValueBehaviours(*this);
-  if (trailing) detail::RunTrails(*this);
-  if (engine_type) detail::RunEngine(*this);
-  if (facing) detail::RunFacing(*this);
-  if (rgbflashing) detail::RunRGBFlash(*this);
+  if (!emitterlist.Empty() || !emitterSpriteList.Empty())
+    vorpel::detail::UpdateSpriteEmitters(*this);
+  vorpel::detail::RunValueBehaviours(*this);
+  if (trailing) vorpel::detail::RunTrails(*this);
+  if (engine_type) vorpel::detail::RunEngine(*this);
+  if (facing) vorpel::detail::RunFacing(*this);
+  if (rgbflashing) vorpel::detail::RunRGBFlash(*this);
   if (customfuncflag && !readytodie && customfunc) CallCustomFunc(*this);
   if (readytodie) kill();
   return 0;

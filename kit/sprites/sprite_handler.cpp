@@ -43,11 +43,11 @@ void DiscardLayer(MGE_SpriteList* list) {
 
 }  // namespace
 
-std::vector<MGE_SpriteListPtr> spriteLayers(1);
-int layerCount = 0;
-std::array<MGE_SplineType, kMaxSplines + 1> splineTable;
-std::array<MGE_WaypointType, kMaxWaypoints + 1> waypointTable;
-std::array<int, kRotationTableSize> rotationTable = MakeRotationTable();
+std::vector<MGE_SpriteListPtr> vorpel::spriteLayers(1);
+int vorpel::layerCount = 0;
+std::array<MGE_SplineType, kMaxSplines + 1> vorpel::splineTable;
+std::array<MGE_WaypointType, kMaxWaypoints + 1> vorpel::waypointTable;
+std::array<int, kRotationTableSize> vorpel::rotationTable = MakeRotationTable();
 
 int MGE_SpriteHandler::Init(int layers) {
   layers = std::clamp(layers, 0, kMaxSpriteLayers);
@@ -55,13 +55,13 @@ int MGE_SpriteHandler::Init(int layers) {
   for (int i = 1; i <= layers; ++i)
     lists[std::size_t(i)] = MGE_SpriteListPtr(new MGE_SpriteList, DiscardLayer);
   // Walks in progress hold the list they are on; the old lists go when they let go of them.
-  spriteLayers.swap(lists);
-  layerCount = layers;
-  splineTable.fill({});
-  waypointTable.fill({});
-  spriteAnims.fill({});
-  spriteAnimCount = 0;
-  rotationTable = MakeRotationTable();
+  vorpel::spriteLayers.swap(lists);
+  vorpel::layerCount = layers;
+  vorpel::splineTable.fill({});
+  vorpel::waypointTable.fill({});
+  vorpel::spriteAnims.fill({});
+  vorpel::spriteAnimCount = 0;
+  vorpel::rotationTable = MakeRotationTable();
   return 0;
 }
 
@@ -72,7 +72,7 @@ int MGE_SpriteHandler::RemoveSprite(MGE_Sprite* sprite) {
 
 int MGE_SpriteHandler::RemoveAllSprites(int layer) {
   if (layer != 0 && !SpriteLayer(layer)) return 0;
-  int first = layer == 0 ? 1 : layer, last = layer == 0 ? layerCount : layer;
+  int first = layer == 0 ? 1 : layer, last = layer == 0 ? vorpel::layerCount : layer;
   for (int i = first; i <= last; ++i)
     if (MGE_SpriteListPtr list = SpriteLayer(i)) list->ForEach([](MGE_Sprite& s) { s.kill(); });
   gui_objectcounter = 0;
@@ -86,7 +86,7 @@ int MGE_SpriteHandler::GetSpriteCount(int layer) {
 
 int MGE_SpriteHandler::GetSpriteCountAll() {
   int count = 0;
-  for (int i = 1; i <= layerCount; ++i) count += GetSpriteCount(i);
+  for (int i = 1; i <= vorpel::layerCount; ++i) count += GetSpriteCount(i);
   return count;
 }
 

@@ -7,11 +7,17 @@
 // ranges are ignored: nothing happens and none is returned. The sprite an operation works on is
 // passed as a plain pointer (a per-sprite function has no other); sprites an operation keeps a
 // reference to are passed shared.
+//
+// Every speed is a change per millisecond of scene time: each step multiplies it by
+// vorpel::FrameDelta. Mode and flags numbers have names in kit/sprites/sprite_modes.hpp, blend
+// numbers in platform/blend.hpp (MASKBLEND ... SHADEBLEND).
 #include <string>
 
 #include "kit/sprites/emitter.hpp"
 #include "kit/sprites/sprite.hpp"
 #include "kit/sprites/sprite_anims.hpp"
+#include "kit/sprites/sprite_modes.hpp"
+#include "platform/blend.hpp"
 
 class MGE_SpriteHandler {
  public:

@@ -62,7 +62,7 @@ MGE_SpritePtr MGE_SpriteHandler::GetNewSpriteAndAnim(const std::string& name, fl
                                                      int mode, int layer, int order) {
   int slot = FindSpriteAnim(name);
   if (slot == 0) return nullptr;
-  const MGE_SpriteAnimFramesType& set = spriteAnims[std::size_t(slot)];
+  const MGE_SpriteAnimFramesType& set = vorpel::spriteAnims[std::size_t(slot)];
   MGE_SpritePtr s = CreateSprite(set.img[1], float(set.srcx[1]), float(set.srcy[1]),
                                  float(set.srcwidth), float(set.srcheight), SpriteLayer(layer),
                                  order);

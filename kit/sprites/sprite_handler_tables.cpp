@@ -19,19 +19,19 @@ std::string Lower(const std::string& text) {
 // The slot a frame set goes into: the last whose name matches in any letter case, else the
 // next unused one; 0 once all are used.
 int SlotForAnim(const std::string& name) {
-  if (spriteAnimCount > 0) {
+  if (vorpel::spriteAnimCount > 0) {
     std::string lower = Lower(name);
     for (int slot = kMaxSpriteAnims; slot >= 1; --slot)
-      if (Lower(spriteAnims[std::size_t(slot)].name) == lower) return slot;
+      if (Lower(vorpel::spriteAnims[std::size_t(slot)].name) == lower) return slot;
   }
-  if (spriteAnimCount >= kMaxSpriteAnims) return 0;
-  return ++spriteAnimCount;
+  if (vorpel::spriteAnimCount >= kMaxSpriteAnims) return 0;
+  return ++vorpel::spriteAnimCount;
 }
 
 }  // namespace
 
-void detail::ShowFirstAnimFrame(MGE_Sprite& s, int slot) {
-  const MGE_SpriteAnimFramesType& set = spriteAnims[std::size_t(slot)];
+void vorpel::detail::ShowFirstAnimFrame(MGE_Sprite& s, int slot) {
+  const MGE_SpriteAnimFramesType& set = vorpel::spriteAnims[std::size_t(slot)];
   s.img = set.img[1];
   s.srcx = float(set.srcx[1]);
   s.srcy = float(set.srcy[1]);
@@ -42,7 +42,7 @@ void detail::ShowFirstAnimFrame(MGE_Sprite& s, int slot) {
 int MGE_SpriteHandler::AddSpriteAnim(const MGE_SpriteAnimFramesType& frames) {
   int slot = SlotForAnim(frames.name);
   if (slot == 0) return 0;
-  MGE_SpriteAnimFramesType& target = spriteAnims[std::size_t(slot)];
+  MGE_SpriteAnimFramesType& target = vorpel::spriteAnims[std::size_t(slot)];
   target.name = frames.name;
   target.totalframes = frames.totalframes;
   target.srcwidth = frames.srcwidth;
@@ -58,7 +58,7 @@ int MGE_SpriteHandler::SetSpriteAnimFrames(MGE_Sprite* sprite, const std::string
   if (slot == 0 || !sprite) return 1;
   sprite->animindex = slot;
   sprite->animtile = 1.0f;
-  detail::ShowFirstAnimFrame(*sprite, slot);
+  vorpel::detail::ShowFirstAnimFrame(*sprite, slot);
   return 0;
 }
 
@@ -73,14 +73,15 @@ int MGE_SpriteHandler::ConfigureSpline(int index, float startx, float starty, fl
                                        float bend1y, float bend2x, float bend2y, float stopx,
                                        float stopy) {
   if (index < 1 || index > kMaxSplines) return 0;
-  splineTable[std::size_t(index)] = {startx, starty, bend1x, bend1y, bend2x, bend2y, stopx, stopy};
+  vorpel::splineTable[std::size_t(index)] = {startx, starty, bend1x, bend1y,
+                                             bend2x, bend2y, stopx, stopy};
   return 0;
 }
 
 int MGE_SpriteHandler::ConfigureWaypoint(int index, float startx, float starty, float stopx,
                                          float stopy) {
   if (index < 1 || index > kMaxWaypoints) return 0;
-  waypointTable[std::size_t(index)] = {startx, starty, stopx, stopy};
+  vorpel::waypointTable[std::size_t(index)] = {startx, starty, stopx, stopy};
   return 0;
 }
 

@@ -4,7 +4,7 @@
 #include "kit/sprites/sprite.hpp"
 #include "kit/sprites/sprite_steps.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 void UpdateSpriteEmitters(MGE_Sprite& s) {
   s.emitterlist.ForEach([&s](MGE_Emitter& e) { e.Step(&s); });
@@ -15,4 +15,4 @@ void RenderSpriteParticles(MGE_Sprite& s) {
   s.emitterSpriteList.ForEach([](MGE_EmitterSprite& p) { p.SpriteRender(); });
 }
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -35,14 +35,14 @@ void DrawPass(const MGE_Sprite& s, const ImagePtr& image, float px, float py) {
 int MGE_Sprite::Render() {
   if (killed) return 0;
   if (!enabled) {
-    if (!emitterSpriteList.Empty()) detail::RenderSpriteParticles(*this);
+    if (!emitterSpriteList.Empty()) vorpel::detail::RenderSpriteParticles(*this);
     return 0;
   }
   const MGE_KitState& kit = KitState();
   const ImagePtr& image = MGE_TextureHandler::Get(img);
   float px = x + kit.spriteDrawOffsetX - *kit.mapOffsetX;
   float py = y + kit.spriteDrawOffsetY - *kit.mapOffsetY;
-  float angle = float(rotationTable[std::size_t(RotationIndex(rot))]);
+  float angle = float(vorpel::rotationTable[std::size_t(RotationIndex(rot))]);
   float sx = xscale * scale, sy = yscale * scale;
 
   if (shadow_depth != 0.0f) {
@@ -61,7 +61,7 @@ int MGE_Sprite::Render() {
     DrawPass(*this, image, px, py);
   }
   bool particles = !emitterSpriteList.Empty();
-  if (particles && !emitterontop) detail::RenderSpriteParticles(*this);
+  if (particles && !emitterontop) vorpel::detail::RenderSpriteParticles(*this);
 
   SetTransform(angle, sx, sy);
   SetColor(TruncToInt(red), TruncToInt(green), TruncToInt(blue));
@@ -77,6 +77,6 @@ int MGE_Sprite::Render() {
     DrawPass(*this, image, px, py);
   }
 
-  if (particles && emitterontop) detail::RenderSpriteParticles(*this);
+  if (particles && emitterontop) vorpel::detail::RenderSpriteParticles(*this);
   return 0;
 }

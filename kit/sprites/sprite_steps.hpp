@@ -4,7 +4,7 @@
 
 #include "kit/sprites/sprite.hpp"
 
-namespace detail {
+namespace vorpel::detail {
 
 // Cosine and sine of an angle in degrees.
 inline float Cosd(float degrees) { return std::cos(degrees * float(M_PI / 180.0)); }
@@ -28,4 +28,4 @@ void RunEngine(MGE_Sprite& s);
 void RunFacing(MGE_Sprite& s);
 void RunRGBFlash(MGE_Sprite& s);
 
-}  // namespace detail
+}  // namespace vorpel::detail

@@ -25,6 +25,7 @@ inline constexpr int kMaxWaypoints = 100;  // segments 1..100
 inline constexpr int kRotationTableSize = 721;
 inline constexpr int kMaxSpriteLayers = 1000;  // more is taken as this many
 
+namespace vorpel {
 // Entry i (1..layerCount) is the list of layer i; entry 0 holds none.
 extern std::vector<MGE_SpriteListPtr> spriteLayers;
 extern int layerCount;
@@ -32,6 +33,7 @@ extern std::array<MGE_SplineType, kMaxSplines + 1> splineTable;
 extern std::array<MGE_WaypointType, kMaxWaypoints + 1> waypointTable;
 // Maps Int(rot) to the angle drawn: 0, 1, ..., 360, then 0, 1, ..., 359.
 extern std::array<int, kRotationTableSize> rotationTable;
+}  // namespace vorpel
 
 // The shadow falls to the right at half the sprite's alpha.
 inline constexpr float shadowAngle = 0.0f;
@@ -40,7 +42,7 @@ inline constexpr float shadowAlphaFactor = 0.5f;
 // The list of a layer; none outside 1..layerCount.
 inline const MGE_SpriteListPtr& SpriteLayer(int layer) {
   static const MGE_SpriteListPtr none;
-  return layer >= 1 && layer <= layerCount && layer < int(spriteLayers.size())
-             ? spriteLayers[std::size_t(layer)]
+  return layer >= 1 && layer <= vorpel::layerCount && layer < int(vorpel::spriteLayers.size())
+             ? vorpel::spriteLayers[std::size_t(layer)]
              : none;
 }

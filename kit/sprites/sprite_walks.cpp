@@ -18,7 +18,7 @@ void WalkLayer(int layer, F&& f) {
 // exist when the walk starts are passed over.
 template <class F>
 void WalkLayersDown(int first, int last, F&& f) {
-  int top = std::min(last, layerCount), bottom = std::max(first, 1);
+  int top = std::min(last, vorpel::layerCount), bottom = std::max(first, 1);
   for (int layer = top; layer >= bottom; --layer) WalkLayer(layer, f);
 }
 
@@ -32,17 +32,17 @@ void UpdateAndRender(MGE_Sprite& s) {
 }  // namespace
 
 int MGE_SpriteHandler::UpdateSprites() {
-  WalkLayersDown(1, layerCount, Update);
+  WalkLayersDown(1, vorpel::layerCount, Update);
   return 0;
 }
 
 int MGE_SpriteHandler::RenderSprites() {
-  WalkLayersDown(1, layerCount, Render);
+  WalkLayersDown(1, vorpel::layerCount, Render);
   return 0;
 }
 
 int MGE_SpriteHandler::UpdateAndRenderSprites() {
-  WalkLayersDown(1, layerCount, UpdateAndRender);
+  WalkLayersDown(1, vorpel::layerCount, UpdateAndRender);
   return 0;
 }
 

@@ -51,7 +51,7 @@ class SaverSceneTest : public ::testing::Test {
 
   static void Steps(int n, float dt = 5.0f) {
     for (int i = 0; i < n; ++i) {
-      FrameDelta = dt;
+      vorpel::FrameDelta = dt;
       SaverLogic();
     }
   }
@@ -103,7 +103,7 @@ TEST_F(SaverSceneTest, ABurstingBubbleSpraysSmallerFragmentsAndFadesOnce) {
   b->scale = 0.8f;
   b->var1 = 100;
   b->SetEngineHook(BubbleHook);
-  FrameDelta = 5;
+  vorpel::FrameDelta = 5;
   BubbleHook(b.get());
   int fragments = Kit->Sprite->GetSpriteCount(3) - 1;
   EXPECT_GE(fragments, 3);

@@ -191,8 +191,8 @@ StepRecord g_steps;
 void CheckedLogic() {
   const float phase = Scene.sway_phase, y = Scene.background_y;
   SaverLogic();
-  g_steps.scene_ms += FrameDelta;
-  const float sway = std::remainder(Scene.sway_phase - phase, 360.0f) - 0.03f * FrameDelta;
+  g_steps.scene_ms += vorpel::FrameDelta;
+  const float sway = std::remainder(Scene.sway_phase - phase, 360.0f) - 0.03f * vorpel::FrameDelta;
   const float scroll = std::remainder(y - Scene.background_y, 512.0f) - 0.1f;
   g_steps.worst_step = std::max({g_steps.worst_step, std::fabs(sway), std::fabs(scroll)});
 }

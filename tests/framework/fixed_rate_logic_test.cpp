@@ -32,7 +32,7 @@ struct Started {
 TEST(FixedRateLogic, InitComputesMillisecondsPerTickAndPublishesDeltaOne) {
   Started s;
   EXPECT_FLOAT_EQ(s.logic.MS, 5.0f);
-  EXPECT_EQ(Delta, 1.0f);
+  EXPECT_EQ(vorpel::Delta, 1.0f);
   EXPECT_EQ(s.logic.LastNumTicks, 1.0);
   EXPECT_EQ(s.logic.First, 5);
   s.logic.SetDefaultFramerate(60);
@@ -115,7 +115,7 @@ TEST(FixedRateLogic, SetDeltaScalesWhatItPublishes) {
   TFixedRateLogic logic;
   logic.DeltaMultiplier = 2.5f;
   logic.SetDelta(0.4f);
-  EXPECT_FLOAT_EQ(Delta, 1.0f);
+  EXPECT_FLOAT_EQ(vorpel::Delta, 1.0f);
   EXPECT_FLOAT_EQ(logic.FullDelta, 0.4f);
 }
 

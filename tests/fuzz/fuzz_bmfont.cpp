@@ -56,7 +56,7 @@ void UseAsText(MGE_BMFontHandler& font, std::string_view text) {
   font.RenderShadowed(-3.0f, 1e30f, text, INT_MAX, INT_MIN, 0.5f, 1);
   font.Text(std::string(text), 10, 10, 1, 2, 2, 2, 1, 300, 255, -5, 1, 1, 0.5f, 3);
   font.RenderText();
-  FrameDelta = 7.0f;
+  vorpel::FrameDelta = 7.0f;
   font.FontFX(std::string(text), 0, 0, 0.4f, 0.3f, 2, 1, -1, 0, 0.5f, 1, 1, 0.1f, 2, 0.5f, 255,
               128, 0, 3);
   for (int i = 0; i < 8; ++i) font.UpdateAndRenderFontFX();

@@ -160,8 +160,8 @@ namespace {
 
 class BMFontFX : public ::testing::Test {
  protected:
-  void SetUp() override { FrameDelta = 1.0f; }
-  void TearDown() override { FrameDelta = 0.0f; }
+  void SetUp() override { vorpel::FrameDelta = 1.0f; }
+  void TearDown() override { vorpel::FrameDelta = 0.0f; }
   // An effect of "A" at (x, y) with the given fades and movement, scale 1, spacing 2, white.
   std::shared_ptr<MGE_BMFontFX> Add(float fadein, float fadeout, float hold, float xspeed,
                                     float yspeed, float ygravity, float movedelay) {
@@ -209,7 +209,7 @@ TEST_F(BMFontFX, EffectsDriftWhileFadingAndLeaveTheListWhenTheirAlphaGoesNegativ
 }
 
 TEST_F(BMFontFX, MovementWaitsForItsDelayAndTheNoDeltaStepAddsUnscaled) {
-  FrameDelta = 2.0f;
+  vorpel::FrameDelta = 2.0f;
   auto fx = Add(1, 0, 100, 1, 0, 0, 3);
   font.UpdateFontFX();
   EXPECT_EQ(fx->delaybeforemovement, 1.0f);
@@ -292,7 +292,7 @@ TEST_F(BMFontDrawing, CentredTextsAndEffectsCountTheLastSpacing) {
   EXPECT_EQ(At(44, 30), kRed);
   EXPECT_EQ(At(53, 30), kRed);
   EXPECT_EQ(At(54, 30), kBlack);
-  FrameDelta = 1.0f;
+  vorpel::FrameDelta = 1.0f;
   font.FontFX("A", 50, 50, 1, 0.1f, 10, 0, 0, 0, 0, 0, 1, 0, 2, 0, 255, 255, 255, ALPHABLEND);
   font.UpdateFontFX();
   font.RenderFontFX();

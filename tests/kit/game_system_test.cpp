@@ -67,7 +67,7 @@ TEST_F(GameSystem, GrafixFailsWithoutAScreenButKeepsTheSizes) {
 
 TEST_F(GameSystem, ARedFlashFadesToBlackIn13Frames) {
   OpenKit(160, 120, 160, 120);
-  FrameDelta = 20.0f;
+  vorpel::FrameDelta = 20.0f;
   MGE_GameSystem::ScreenFlash(255, 0, 0, 1.0f);
   MGE_GameSystem::BeginScene(1);
   EXPECT_EQ(Pixel(10, 10), 0xEB0000u) << "255 - 20";
@@ -122,7 +122,7 @@ TEST_F(GameSystem, DimScreenDarkensTheGameArea) {
 
 TEST_F(GameSystem, EndScene2AdvancesAndDrawsTheKitsFader) {
   OpenKit(160, 120, 160, 120);
-  FrameDelta = 1.0f;
+  vorpel::FrameDelta = 1.0f;
   MGE_GameSystem::ScreenFadeOut(0, 0, 0, 0.25f);
   EXPECT_EQ(MGE_GameSystem::IsScreenFading(), 1);
   MGE_GameSystem::EndScene2(0);

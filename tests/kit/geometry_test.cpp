@@ -76,12 +76,12 @@ TEST(VarAddPong, BouncesOffEitherEnd) {
   EXPECT_EQ(value, 10.0f);
   EXPECT_EQ(speed, -2.0f);
   value = 1;
-  FrameDelta = 3;
+  vorpel::FrameDelta = 3;
   G::VarAddPong(value, speed, 0, 10, 1);
   EXPECT_EQ(value, 0.0f);
   EXPECT_EQ(speed, 2.0f);
   G::VarAddPong(value, speed, 0, 10, 1);
   EXPECT_EQ(value, 6.0f);
   EXPECT_EQ(speed, 2.0f);
-  FrameDelta = 0;
+  vorpel::FrameDelta = 0;
 }

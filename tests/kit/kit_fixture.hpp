@@ -16,7 +16,7 @@ namespace kittest {
 // Puts the kit's process-wide state back to its start-up values.
 inline void ResetKit() {
   KitState() = MGE_KitState{};
-  FrameDelta = 0.0f;
+  vorpel::FrameDelta = 0.0f;
   MGE_TextureHandler::Init(0);
   while (RenderState::Depth() > 0) RenderState::Pop();
 }

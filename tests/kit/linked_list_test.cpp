@@ -9,9 +9,9 @@
 namespace {
 struct Item {
   int id;
-  std::weak_ptr<TList<Item>::Node> link;
+  std::weak_ptr<vorpel::TList<Item>::Node> link;
 };
-using List = TList<Item>;
+using List = vorpel::TList<Item>;
 
 std::shared_ptr<Item> Add(List& list, int id, bool last = true) {
   auto item = std::make_shared<Item>(Item{id, {}});
@@ -159,11 +159,11 @@ TEST(LinkedList, StableSortKeepsEqualKeysInOrder) {
 namespace {
 struct Tracked {
   int id;
-  std::weak_ptr<TList<Tracked>::Node> link;
+  std::weak_ptr<vorpel::TList<Tracked>::Node> link;
   bool* alive;
   ~Tracked() { *alive = false; }
 };
-using TrackedList = TList<Tracked>;
+using TrackedList = vorpel::TList<Tracked>;
 
 void AddTracked(TrackedList& list, int id, bool* alive) {
   auto item = std::make_shared<Tracked>(Tracked{id, {}, alive});

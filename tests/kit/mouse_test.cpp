@@ -64,7 +64,7 @@ class MouseAnimation : public KitTest {
  protected:
   void SetUp() override {
     KitTest::SetUp();
-    MGE_SpriteAnimFramesType& anim = spriteAnims[3];
+    MGE_SpriteAnimFramesType& anim = vorpel::spriteAnims[3];
     anim = {};
     anim.name = "spin";
     anim.totalframes = 4;
@@ -75,10 +75,10 @@ class MouseAnimation : public KitTest {
       anim.srcx[std::size_t(k)] = k * 100;
       anim.srcy[std::size_t(k)] = k;
     }
-    FrameDelta = 1.0f;
+    vorpel::FrameDelta = 1.0f;
   }
   void TearDown() override {
-    spriteAnims[3] = {};
+    vorpel::spriteAnims[3] = {};
     KitTest::TearDown();
   }
   static int ShownFrame() { return KitState().pointer.srcX / 100; }

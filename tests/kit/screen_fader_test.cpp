@@ -8,7 +8,7 @@ using kittest::KitTest;
 using ScreenFader = KitTest;
 
 TEST_F(ScreenFader, AFadeOutLandingExactlyOnFullCoverRunsOnceMore) {
-  FrameDelta = 1.0f;
+  vorpel::FrameDelta = 1.0f;
   MGE_ScreenFaderType fader;
   fader.StartFadeOut(0, 0, 0, 0.25f);
   for (int i = 0; i < 4; ++i) fader.Update();
@@ -22,7 +22,7 @@ TEST_F(ScreenFader, AFadeOutLandingExactlyOnFullCoverRunsOnceMore) {
 }
 
 TEST_F(ScreenFader, AFadeInStopsAtZero) {
-  FrameDelta = 3.0f;
+  vorpel::FrameDelta = 3.0f;
   MGE_ScreenFaderType fader;
   fader.StartFadeIn(10, 20, 30, 0.1f);
   EXPECT_EQ(fader.fadespeed, -0.1f);

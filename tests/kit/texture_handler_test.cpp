@@ -115,8 +115,8 @@ TEST_F(Textures, SlotsLoadReleaseAndUploadAhead) {
   OpenKit(160, 120, 160, 120);
   MGE_TextureHandler::Init(3);
   EXPECT_EQ(MGE_TextureHandler::SlotCount(), 3);
-  ASSERT_TRUE(MGE_TextureHandler::Get(3));
-  EXPECT_EQ(MGE_TextureHandler::Get(3)->FrameCount(), 0) << "empty images after Init";
+  EXPECT_FALSE(MGE_TextureHandler::Get(3)) << "never loaded";
+  EXPECT_FALSE(MGE_TextureHandler::Get(0)) << "never loaded";
   ASSERT_EQ(kittest::LoadIntoSlot(2, *kittest::SolidPixmap(8, 8, 0xFFFFFFFF)), 1);
   const ImagePtr& image = MGE_TextureHandler::Get(2);
   EXPECT_FALSE(image->frames[0]->HasTexture());
@@ -130,6 +130,8 @@ TEST_F(Textures, SlotsLoadReleaseAndUploadAhead) {
 
   MGE_TextureHandler::NullATexture(2);
   EXPECT_FALSE(MGE_TextureHandler::Get(2));
+  ASSERT_EQ(kittest::LoadIntoSlot(0, *kittest::SolidPixmap(4, 4, 0xFFFFFFFF)), 1);
+  ASSERT_EQ(kittest::LoadIntoSlot(3, *kittest::SolidPixmap(4, 4, 0xFFFFFFFF)), 1);
   MGE_TextureHandler::RemoveAllTextures();
   EXPECT_FALSE(MGE_TextureHandler::Get(3));
   EXPECT_TRUE(MGE_TextureHandler::Get(0)) << "slot 0 is not a working slot";

@@ -17,7 +17,7 @@ class Tiler : public testsupport::GraphicsTest {
   void SetUp() override {
     GraphicsTest::SetUp();
     kittest::ResetKit();
-    FrameDelta = 1.0f;
+    vorpel::FrameDelta = 1.0f;
     MGE_TextureHandler::Init(1);
     TPixmap picture(64, 64);
     for (int y = 0; y < 64; ++y)

@@ -41,7 +41,7 @@ TEST_F(FrameTiming, AFastFrameSleepsTowardTheAverage) {
   MGE_GameSystem::EndScene(0);
   // Average (79 * 20 + 10) / 80 = 19.875: sleep 9, then FrameDelta = (19.875 + 10) / 2.
   EXPECT_EQ(clock.TotalSlept(), 9);
-  EXPECT_EQ(FrameDelta, 14.9375f);
+  EXPECT_EQ(vorpel::FrameDelta, 14.9375f);
   EXPECT_EQ(KitState().lastFrameTime, clock.Now());
 }
 
@@ -54,7 +54,7 @@ TEST_F(FrameTiming, TheRingWrapsAfter80Frames) {
   }
   EXPECT_EQ(KitState().deltaIndex, 0);
   EXPECT_EQ(KitState().deltaArray[0], 30.0f);
-  EXPECT_EQ(FrameDelta, 30.0f);
+  EXPECT_EQ(vorpel::FrameDelta, 30.0f);
   EXPECT_EQ(clock.TotalSlept(), 0);
 }
 

@@ -540,9 +540,9 @@ TEST_F(DrawingTest, QuadsBeforeEachFlushCauseKeepTheStateTheyWereDrawnIn) {
   EXPECT_EQ(Pixel(61, 1), white) << "projection";
   SetProjectionSize(kWidth, kHeight);
   DrawRect(70, 0, 4, kHeight);
-  detail::RendererSetBackBuffer(kWidth / 2, kHeight / 2);
+  vorpel::detail::RendererSetBackBuffer(kWidth / 2, kHeight / 2);
   EXPECT_EQ(Pixel(71, 1), white) << "viewport";
-  detail::RendererSetBackBuffer(kWidth, kHeight);
+  vorpel::detail::RendererSetBackBuffer(kWidth, kHeight);
   DrawRect(80, 0, 4, 4);
   SetViewport(0, 50, kWidth, 10);
   EXPECT_EQ(Pixel(81, 1), white) << "clip";

@@ -8,7 +8,7 @@
 #include "platform/graphics.hpp"
 #include "tests/support/graphics_fixture.hpp"
 
-using namespace detail;
+using namespace vorpel::detail;
 
 namespace {
 

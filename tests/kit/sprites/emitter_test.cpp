@@ -33,7 +33,7 @@ MGE_EmitterConfig StillConfig() {
 }
 
 template <class T>
-std::vector<T*> Items(const TList<T>& list) {
+std::vector<T*> Items(const vorpel::TList<T>& list) {
   std::vector<T*> out;
   list.ForEach([&](T& item) { out.push_back(&item); });
   return out;

@@ -155,7 +155,7 @@ TEST_F(FlyEngines, TheWaveAddsItsSwayBeforeFlying) {
   EXPECT_EQ(s->y, 49.0f);
   s->Automate();
   EXPECT_NEAR(s->x, 50.0f - 2.0f * 0.5f, 1e-5) << "cos 120 is -0.5";
-  FrameDelta = 100;
+  vorpel::FrameDelta = 100;
   s->Automate();
   EXPECT_EQ(s->killed, 1) << "the edge rule follows the wave";
 }

@@ -22,7 +22,7 @@ class HomingEngines : public SpriteTest {
 TEST_F(HomingEngines, HomingFliesStraightUntilTheLaunchIsUsedUp) {
   MGE_SpritePtr target = Make(2, 1, 1, 0, 100);
   handler.AutoSpriteHoming(s.get(), target, 0, 2, 10, 0, 10, -1000, -1000, 1000, 1000);
-  FrameDelta = 4;
+  vorpel::FrameDelta = 4;
   Steps(2);
   EXPECT_EQ(s->x, 16.0f);
   EXPECT_EQ(s->y, 0.0f);

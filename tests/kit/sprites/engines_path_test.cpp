@@ -70,7 +70,7 @@ TEST_F(PathEngines, MirrorFlipAndNegateReshapeTheControlPoints) {
   EXPECT_EQ(s->spline_endy, 399.0f);
   handler.AutoSpriteSpline(s.get(), 2, 2, 0.1f, 0, 0, 0, 0, 1, 0, 1);
   EXPECT_EQ(s->spline_startx, 899.0f) << "negated, then mirrored";
-  EXPECT_EQ(splineTable[2].startx, 100.0f) << "the table keeps its values";
+  EXPECT_EQ(vorpel::splineTable[2].startx, 100.0f) << "the table keeps its values";
 }
 
 TEST_F(PathEngines, WaypointsWaitAtEachEndAndStopQuietly) {

@@ -165,7 +165,7 @@ TEST_F(ExplosionPieces, StylesLaunchAlongTheAngleOrScatterAroundThePoint) {
 TEST_F(ExplosionPieces, ConfigureExplosionFillsEveryFieldInArgumentOrder) {
   MGE_ExplosionHandler::ConfigureExplosion(200, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15,
                                            16, 17, 18, 19, 20, 21, 22, 23, 24);
-  const MGE_ExplosionType& t = explosionTypes[200];
+  const MGE_ExplosionType& t = vorpel::explosionTypes[200];
   std::vector<float> fields{float(t.img), float(t.srcx), float(t.srcy), float(t.srcwidth),
                             float(t.srcheight), t.scale, t.scaledir, t.alphafadespeed,
                             t.startrot, t.rotatedir, t.xgravity, t.ygravity, t.xdir, t.ydir,
@@ -184,7 +184,7 @@ TEST_F(ExplosionPieces, EveryBuiltInTypeDrawsFilledCellsInsideTheEffectsPicture)
   PixmapPtr picture = LoadPixmap(kExplosionPicture);
   ASSERT_TRUE(picture);
   for (int type = 1; type <= kBuiltInExplosionTypes; ++type) {
-    const MGE_ExplosionType& t = explosionTypes[std::size_t(type)];
+    const MGE_ExplosionType& t = vorpel::explosionTypes[std::size_t(type)];
     SCOPED_TRACE(type);
     EXPECT_EQ(t.img, kExplosionSlot);
     EXPECT_GT(t.alphafadespeed, 0.0f) << "every piece fades out";
@@ -204,7 +204,7 @@ TEST_F(ExplosionPieces, EveryBuiltInTypeDrawsFilledCellsInsideTheEffectsPicture)
       EXPECT_GE(opaque, std::max(3, t.srcwidth * t.srcheight / 40)) << "frame " << frame;
     }
   }
-  EXPECT_EQ(explosionTypes[kBuiltInExplosionTypes + 1].srcwidth, 0) << "the rest are empty";
+  EXPECT_EQ(vorpel::explosionTypes[kBuiltInExplosionTypes + 1].srcwidth, 0) << "the rest are empty";
 }
 
 // --- Drawing ---------------------------------------------------------------------------------
@@ -247,7 +247,7 @@ class ExplosionDraw : public ExplosionTest {
     int blend, r, g, b;
     DemoColour(type, blend, r, g, b);
     boom.Explosion(1, type, kCell / 2, kCell / 2, 1, 1, 0, 0, blend, r, g, b, 0, 0);
-    FrameDelta = 5;
+    vorpel::FrameDelta = 5;
     for (int t = 0; t < ms; t += 5) boom.UpdateExplosions();
     Clear(kBackground >> 16, kBackground >> 8 & 255, kBackground & 255);
     boom.RenderExplosions();

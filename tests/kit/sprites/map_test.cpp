@@ -453,7 +453,7 @@ TEST_F(MapTest, TheMapEdgesHoldTheSprite) {
 
 TEST_F(MapTest, MovesScaleWithTheDeltaAndIgnoreOtherLayers) {
   Wall(4);
-  FrameDelta = 2;
+  vorpel::FrameDelta = 2;
   MGE_SpritePtr s = Walker(20, 24);
   EXPECT_EQ(map.MoveSpriteRight(s.get(), 5, 0, 0, 0, 0, 2), 0);
   EXPECT_EQ(s->x, 30.0f);

@@ -25,7 +25,7 @@ class SpriteTest : public kittest::KitTest {
     MGE_SpriteHandler::Init(3);
     KitState().gameWidth = 800.0f;
     KitState().gameHeight = 500.0f;
-    FrameDelta = 1.0f;
+    vorpel::FrameDelta = 1.0f;
     MGE_GameSystem::SetSpriteEventFunction([this](MGE_Sprite* s, int code) {
       events.push_back({s, code});
       return 0;

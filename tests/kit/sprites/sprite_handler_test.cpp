@@ -127,11 +127,11 @@ MGE_SpriteAnimFramesType Frames(const std::string& name, int total, int base) {
 TEST_F(SpriteHandler, AnimationNamesAreStoredCaseBlindAndLookedUpExactly) {
   MGE_SpriteHandler::AddSpriteAnim(Frames("Walk", 4, 100));
   MGE_SpriteHandler::AddSpriteAnim(Frames("run", 2, 200));
-  EXPECT_EQ(spriteAnimCount, 2);
+  EXPECT_EQ(vorpel::spriteAnimCount, 2);
   MGE_SpriteHandler::AddSpriteAnim(Frames("WALK", 6, 300));
-  EXPECT_EQ(spriteAnimCount, 2) << "the other letter case reuses slot 1";
-  EXPECT_EQ(spriteAnims[1].name, "WALK");
-  EXPECT_EQ(spriteAnims[1].totalframes, 6);
+  EXPECT_EQ(vorpel::spriteAnimCount, 2) << "the other letter case reuses slot 1";
+  EXPECT_EQ(vorpel::spriteAnims[1].name, "WALK");
+  EXPECT_EQ(vorpel::spriteAnims[1].totalframes, 6);
 
   MGE_SpritePtr s = Make();
   EXPECT_EQ(MGE_SpriteHandler::SetSpriteAnimFrames(s.get(), "Walk"), 1);
@@ -150,13 +150,13 @@ TEST_F(SpriteHandler, AnimationNamesAreStoredCaseBlindAndLookedUpExactly) {
 TEST_F(SpriteHandler, TheAnimationTableFillsUpWithoutOverflowing) {
   for (int i = 0; i < kMaxSpriteAnims + 5; ++i)
     MGE_SpriteHandler::AddSpriteAnim(Frames("a" + std::to_string(i), 1, i));
-  EXPECT_EQ(spriteAnimCount, kMaxSpriteAnims);
-  EXPECT_EQ(spriteAnims[kMaxSpriteAnims].name, "a199");
+  EXPECT_EQ(vorpel::spriteAnimCount, kMaxSpriteAnims);
+  EXPECT_EQ(vorpel::spriteAnims[kMaxSpriteAnims].name, "a199");
   MGE_SpriteHandler::AddSpriteAnim(Frames("A5", 3, 0));
-  EXPECT_EQ(spriteAnims[6].totalframes, 3) << "a stored name is still replaced";
+  EXPECT_EQ(vorpel::spriteAnims[6].totalframes, 3) << "a stored name is still replaced";
   MGE_SpriteHandler::Init(3);
-  EXPECT_EQ(spriteAnimCount, 0);
-  EXPECT_EQ(spriteAnims[6].name, "");
+  EXPECT_EQ(vorpel::spriteAnimCount, 0);
+  EXPECT_EQ(vorpel::spriteAnims[6].name, "");
 }
 
 TEST_F(SpriteHandler, ASpriteFromAnAnimationShowsFrameOne) {
@@ -216,8 +216,8 @@ TEST_F(SpriteHandler, TableIndexesOutsideTheTablesAreIgnored) {
   MGE_SpriteHandler::ConfigureSpline(101, 1, 1, 1, 1, 1, 1, 1, 1);
   MGE_SpriteHandler::ConfigureWaypoint(-3, 1, 1, 1, 1);
   MGE_SpriteHandler::ConfigureSpline(100, 1, 2, 3, 4, 5, 6, 7, 8);
-  EXPECT_EQ(splineTable[100].stopy, 8.0f);
-  EXPECT_EQ(splineTable[0].startx, 0.0f);
+  EXPECT_EQ(vorpel::splineTable[100].stopy, 8.0f);
+  EXPECT_EQ(vorpel::splineTable[0].startx, 0.0f);
   MGE_SpritePtr s = Make();
   handler.AutoSpriteSpline(s.get(), 0, 2, 0.1f, 0, 0, 0, 0, 0, 0, 0);
   handler.AutoSpriteWaypoint(s.get(), 1, 101, 1, 0, 0, 0, 0, 0);

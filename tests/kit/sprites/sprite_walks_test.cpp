@@ -101,7 +101,7 @@ TEST_F(SpriteWalks, InitToFewerLayersDuringAWalkSkipsTheLayersThatAreGone) {
   Hook(Make(30, 3), [](MGE_Sprite*) { MGE_SpriteHandler::Init(1); });
   handler.UpdateSprites();
   EXPECT_EQ(seen, std::vector<int>{30});
-  EXPECT_EQ(layerCount, 1);
+  EXPECT_EQ(vorpel::layerCount, 1);
 }
 
 TEST_F(SpriteWalks, LayerUpdatesWithAMoveFirst) {
@@ -111,7 +111,7 @@ TEST_F(SpriteWalks, LayerUpdatesWithAMoveFirst) {
     seenX = self->x;
     return 0;
   });
-  FrameDelta = 2;
+  vorpel::FrameDelta = 2;
   handler.UpdateSpriteLayerAddXY(2, 3, 1);
   EXPECT_EQ(seenX, 6.0f) << "moved by the delta before the step";
   handler.UpdateSpriteLayerAddXYNoDelta(2, 3, 1);

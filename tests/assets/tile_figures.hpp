@@ -26,8 +26,7 @@ inline Grey Composite(const TPixmap& back, const TPixmap& front, int dx, int dy)
   for (int y = 0; y < back.height; ++y)
     for (int x = 0; x < back.width; ++x) {
       std::uint32_t b = back.ReadPixel(x, y);
-      std::uint32_t f =
-          front.ReadPixel((x + dx) % front.width, (y + dy) % front.height);
+      std::uint32_t f = front.ReadPixel((x + dx) % front.width, (y + dy) % front.height);
       float a = Channel(f, 24) / 255.0f, rgb[3];
       for (int c = 0; c < 3; ++c)
         rgb[c] = Channel(b, 16 - 8 * c) * (1 - a) + Channel(f, 16 - 8 * c) * a;
@@ -41,7 +40,8 @@ inline Grey WrappedBlur(const Grey& in, float sigma) {
   int r = int(std::ceil(sigma * 3));
   std::vector<float> k(std::size_t(2 * r + 1));
   float sum = 0;
-  for (int i = -r; i <= r; ++i) sum += k[std::size_t(i + r)] = std::exp(-0.5f * float(i * i) / (sigma * sigma));
+  for (int i = -r; i <= r; ++i)
+    sum += k[std::size_t(i + r)] = std::exp(-0.5f * float(i * i) / (sigma * sigma));
   for (float& w : k) w /= sum;
   auto pass = [&](const Grey& src, bool across) {
     Grey out = src;

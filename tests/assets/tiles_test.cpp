@@ -6,8 +6,8 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "tests/assets/pictures.hpp"
 #include "tests/assets/tile_figures.hpp"
@@ -164,7 +164,8 @@ TEST(BackgroundTiles, TheBlobMeasureTellsAPatchFromTexture) {
       grain.WritePixel(x, y, level((x / 2 + y / 2) % 2 ? 130 : 90));
       clear.WritePixel(x, y, 0);
     }
-  tilefigures::Figures p = tilefigures::Measure(patch, clear), g = tilefigures::Measure(grain, clear);
+  tilefigures::Figures p = tilefigures::Measure(patch, clear),
+                       g = tilefigures::Measure(grain, clear);
   EXPECT_GT(p.blobs, 8.0f);
   EXPECT_NEAR(g.texture, 20.0f, 0.5f);
   EXPECT_LT(g.blobs, 0.5f);

@@ -108,10 +108,10 @@ Canvas Aurora(const Theme& t, std::uint32_t seed) {
     for (int ribbon = 0; ribbon < 2; ++ribbon) {
       std::uint32_t s = seed + std::uint32_t(ribbon) * 50;
       float across = 0.3f + 0.4f * float(ribbon);  // a fixed row of the noise for this ribbon
-      // Two and three swings a tile, and noise: one swing a tile would repeat as a wave.
+      // The hem wanders by noise more than it swings: a regular swing repeats as a wave.
       float hem = 0.35f + 0.5f * float(ribbon) +
-                  0.05f * std::sin(kTau * float(2 + ribbon) * u + float(ribbon) * 2.0f) +
-                  0.09f * FbmTile(u, across, 3, 3, s);
+                  0.025f * std::sin(kTau * float(2 + ribbon) * u + float(ribbon) * 2.0f) +
+                  0.13f * FbmTile(u, across, 4, 3, s);
       float dv = v - hem;
       dv -= std::floor(dv + 0.5f);  // the nearest repeat of the ribbon
       float shape = dv < 0 ? std::exp(dv * 6.0f) : std::exp(-dv * dv * 2500.0f);

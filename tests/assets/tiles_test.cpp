@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <string>
+#include <utility>
 
 #include "tests/assets/pictures.hpp"
+#include "tests/assets/tile_figures.hpp"
 
 namespace {
 
@@ -116,6 +119,61 @@ TEST(BackgroundTiles, SetsLookDifferentAndBothPairsOfASetShareItsColours) {
     EXPECT_GT(nearestOther, 6.0f) << "set " << i + 1 << " looks like another set";
     EXPECT_LT(own, 80.0f) << "set " << i + 1 << " pairs do not share a theme";
   }
+}
+
+// Where the front tile may sit over the back one as the layers drift at their two speeds.
+constexpr int kDrifts[][2] = {{0, 0}, {128, 0}, {0, 128}, {128, 128}, {64, 192}, {200, 40}};
+
+// Every pair, wherever its layers drift to: rich close up, and no light or dark patch large
+// enough to mark each copy of the tile on the screen.
+TEST(BackgroundTiles, EveryPairIsRichButItsRepeatHasNoLandmark) {
+  std::string table = "set pair  texture  blobs: aligned, worst drift\n";
+  for (int set = 1; set <= 10; ++set)
+    for (auto pair : {std::pair{'a', 'b'}, std::pair{'c', 'd'}}) {
+      SCOPED_TRACE(Tile(set, pair.first) + " over " + Tile(set, pair.second));
+      PixmapPtr front = Load(Tile(set, pair.first)), back = Load(Tile(set, pair.second));
+      ASSERT_TRUE(front && back);
+      float texture = 1e9f, blobs = 0, aligned = 0;
+      for (auto d : kDrifts) {
+        tilefigures::Figures f = tilefigures::Measure(*back, *front, d[0], d[1]);
+        texture = std::min(texture, f.texture);
+        blobs = std::max(blobs, f.blobs);
+        if (d[0] == 0 && d[1] == 0) aligned = f.blobs;
+      }
+      EXPECT_GE(texture, 10.0f);
+      EXPECT_LE(blobs, 4.0f);
+      char line[64];
+      std::snprintf(line, sizeof line, "%3d %c/%c %8.1f %8.1f %6.1f\n", set, pair.first,
+                    pair.second, double(texture), double(aligned), double(blobs));
+      table += line;
+    }
+  std::printf("%s", table.c_str());
+}
+
+// The blob measure sees one large soft patch per tile and not fine texture of the same spread.
+TEST(BackgroundTiles, TheBlobMeasureTellsAPatchFromTexture) {
+  TPixmap patch(256, 256, PF_RGBA8888), grain(256, 256, PF_RGBA8888), clear(256, 256, PF_RGBA8888);
+  for (int y = 0; y < 256; ++y)
+    for (int x = 0; x < 256; ++x) {
+      float d = std::hypot(float(x - 128), float(y - 128));
+      auto level = [](float v) {
+        auto c = std::uint32_t(std::clamp(v, 0.0f, 255.0f));
+        return 0xFF000000u | c << 16 | c << 8 | c;
+      };
+      patch.WritePixel(x, y, level(100 + 60 * std::exp(-d * d / 3000)));
+      grain.WritePixel(x, y, level((x / 2 + y / 2) % 2 ? 130 : 90));
+      clear.WritePixel(x, y, 0);
+    }
+  tilefigures::Figures p = tilefigures::Measure(patch, clear),
+                       g = tilefigures::Measure(grain, clear);
+  EXPECT_GT(p.blobs, 8.0f);
+  EXPECT_NEAR(g.texture, 20.0f, 0.5f);
+  EXPECT_LT(g.blobs, 0.5f);
+  // A half-clear white front layer halves the spread of what shows through it.
+  TPixmap veil(256, 256, PF_RGBA8888);
+  for (int y = 0; y < 256; ++y)
+    for (int x = 0; x < 256; ++x) veil.WritePixel(x, y, 0x80FFFFFFu);
+  EXPECT_NEAR(tilefigures::Measure(grain, veil).texture, g.texture * (1 - 128 / 255.0f), 0.3f);
 }
 
 }  // namespace

@@ -45,6 +45,19 @@ Canvas SetRow(const std::string& dir, const Canvas& atlas, int set) {
   return row;
 }
 
+// Both pairs of a set filling a 1280 x 800 screen each, as the saver draws them there: three
+// by two copies of the tile, where a patch that repeats shows at once.
+Canvas ScreenView(const std::string& dir, int set) {
+  const float zoom = 1280.0f / 800.0f;  // the virtual screen is 800 wide
+  std::string n = dir + "/" + std::to_string(set);
+  Canvas view(1280, 1600), screen(1280, 800);
+  ComposeScene(screen, Load(n + "b.png"), Load(n + "a.png"), 37, 91, Canvas(), {}, zoom);
+  Place(view, screen, 0, 0);
+  ComposeScene(screen, Load(n + "d.png"), Load(n + "c.png"), 37, 91, Canvas(), {}, zoom);
+  Place(view, screen, 0, 800);
+  return view;
+}
+
 // The configuration screen with every sprite at its place; hover shows the pointer's effect
 // on "view" and the check box cleared.
 Canvas ConfigScreen(const Canvas& atlas, bool hover) {
@@ -170,6 +183,8 @@ bool WriteReview(const std::string& assetDir, const std::string& reviewDir) {
     char name[32];
     std::snprintf(name, sizeof name, "/set_%02d.png", set);
     ok = ok && Save(row, reviewDir + name);
+    std::snprintf(name, sizeof name, "/screen_%02d.png", set);
+    ok = ok && Save(ScreenView(assetDir, set), reviewDir + name);
     Place(all, Downsample(row, 2), set > 5 ? 480 : 0, 150 * ((set - 1) % 5));
   }
   Canvas screens(kScreenWidth, 2 * kScreenHeight);

@@ -9,15 +9,10 @@ namespace {
 
 constexpr float kTau = 6.2831853f;
 
-// A gentle large-scale brightness change so repeats of the tile are hard to spot.
-float Breath(float u, float v, std::uint32_t seed) {
-  return 1.0f + 0.2f * FbmTile(u, v, 2, 1, seed + 70);
-}
-
 Rgb CloudColour(const Theme& t, float u, float v, std::uint32_t seed) {
-  float n = WarpedTile(u, v, seed, 2, 5, 0.5f);
+  float n = WarpedTile(u, v, seed, 6, 5, 0.6f);
   const Rgb stops[] = {t.deep, t.mid, Mix(t.mid, t.accent, 0.5f), Mix(t.accent, t.light, 0.35f)};
-  return Ramp(stops, 0.42f + 0.8f * n) * Breath(u, v, seed);
+  return Ramp(stops, 0.42f + 1.25f * n);
 }
 
 Canvas Clouds(const Theme& t, std::uint32_t seed) {
@@ -27,7 +22,7 @@ Canvas Clouds(const Theme& t, std::uint32_t seed) {
 // Dim water lit by soft, uneven shafts from above.
 Canvas Depths(const Theme& t, std::uint32_t seed) {
   return ShadeTile([&](float u, float v) {
-    float n = WarpedTile(u, v, seed, 2, 4, 0.3f);
+    float n = WarpedTile(u, v, seed, 4, 4, 0.3f);
     Rgb c = Mix(t.deep, t.mid, Clamp01(0.35f + 0.8f * n));
     float sway = 0.25f * FbmTile(u, v, 2, 3, seed + 5);
     float shafts = 0;
@@ -40,13 +35,13 @@ Canvas Depths(const Theme& t, std::uint32_t seed) {
                    4.0f);
     }
     c = c + Mix(t.accent, t.glow, 0.3f) * (0.09f * shafts);
-    return Paint(c * Breath(u, v, seed), 1);
+    return Paint(c, 1);
   });
 }
 
 // Height of softly folded cloth: waves of several directions, each bent by noise.
 float ClothHeight(float u, float v, std::uint32_t seed) {
-  const int kx[] = {1, 2, -1}, ky[] = {2, 1, 3};
+  const int kx[] = {2, 4, -3}, ky[] = {3, 1, 4};
   const float amp[] = {1.0f, 0.55f, 0.35f};
   float h = 0;
   for (int i = 0; i < 3; ++i) {
@@ -70,20 +65,20 @@ Canvas Silk(const Theme& t, std::uint32_t seed) {
     const Rgb stops[] = {t.deep, t.mid, Mix(t.mid, t.accent, 0.6f)};
     Rgb c =
         Ramp(stops, 0.15f + 0.7f * light + 0.08f * h) + Mix(t.light, t.glow, 0.5f) * (0.3f * sheen);
-    return Paint(c * Breath(u, v, seed), 1);
+    return Paint(c, 1);
   });
 }
 
 // Dark sky with a faint coloured haze and a scatter of stars.
 Canvas Stars(const Theme& t, std::uint32_t seed) {
   Canvas c = ShadeTile([&](float u, float v) {
-    float haze = Smoothstep(-0.1f, 0.6f, WarpedTile(u, v, seed, 2, 5, 0.6f));
+    float haze = Smoothstep(-0.1f, 0.6f, WarpedTile(u, v, seed, 4, 5, 0.6f));
     Rgb base = Mix(t.deep * 0.7f, t.deep, 0.5f + 0.5f * FbmTile(u, v, 4, 3, seed + 3));
     return Paint(Mix(base, Mix(t.mid, t.accent, 0.4f), 0.55f * haze), 1);
   });
   Rng rng(seed);
   for (int i = 0; i < 110; ++i) {
-    float x = rng.Range(0, kTileSize), y = rng.Range(0, kTileSize);
+    auto [x, y] = Scatter(rng, i, 110);
     float bright = std::pow(rng.Unit(), 3.0f) * 0.85f + 0.15f;
     float size = 0.5f + 1.1f * bright;
     Rgb col = Mix(t.glow, Grey(1), rng.Unit());
@@ -103,26 +98,26 @@ Canvas Stars(const Theme& t, std::uint32_t seed) {
 // Polished stone with soft pale veins.
 Canvas Marble(const Theme& t, std::uint32_t seed) {
   return ShadeTile([&](float u, float v) {
-    float n = WarpedTile(u, v, seed, 2, 3, 0.4f);
+    float n = WarpedTile(u, v, seed, 3, 4, 0.4f);
     float s = std::abs(std::sin(kTau * (u + v) + 6.0f * n));
     float veins = 0.4f * std::exp(-s * 3.0f) + 0.3f * std::exp(-s * 12.0f);
     float fine = std::exp(
         -14.0f * std::abs(std::sin(kTau * (2 * u - v) + 5.0f * FbmTile(u, v, 3, 3, seed + 9))));
     const Rgb stops[] = {t.deep, t.mid, Mix(t.mid, t.accent, 0.5f)};
-    Rgb c = Ramp(stops, 0.5f + 0.8f * FbmTile(u, v, 2, 4, seed + 4));
+    Rgb c = Ramp(stops, 0.5f + 0.8f * FbmTile(u, v, 4, 4, seed + 4));
     c = Mix(c, Mix(t.light, t.glow, 0.3f), 0.55f * veins + 0.06f * fine);
-    return Paint(c * Breath(u, v, seed), 1);
+    return Paint(c, 1);
   });
 }
 
 // Marbled paper: bands of colour combed into swirls by the flow of the bath they float on.
 Canvas Marbling(const Theme& t, std::uint32_t seed) {
   return ShadeTile([&](float u, float v) {
-    float n = WarpedTile(u, v, seed, 2, 3, 0.6f);
+    float n = WarpedTile(u, v, seed, 3, 4, 0.6f);
     float band = 0.5f + 0.5f * std::sin(kTau * 1.6f * n + kTau * v);
     const Rgb stops[] = {t.deep, t.mid, Mix(t.mid, t.accent, 0.7f), Mix(t.accent, t.light, 0.4f)};
     Rgb c = Ramp(stops, 0.2f + 0.4f * band + 0.2f * n);
-    return Paint(c * Breath(u, v, seed), 1);
+    return Paint(c, 1);
   });
 }
 
@@ -133,7 +128,8 @@ Canvas Bokeh(const Theme& t, std::uint32_t seed) {
   Rng rng(seed);
   const Rgb lights[] = {t.accent, t.light, t.glow, t.mid};
   for (int i = 0; i < 42; ++i) {
-    float x = rng.Range(0, kTileSize), y = rng.Range(0, kTileSize), r = rng.Range(6, 30);
+    auto [x, y] = Scatter(rng, i, 42);
+    float r = rng.Range(6, 30);
     float a = rng.Range(0.06f, 0.2f);
     Rgb col = lights[rng.Int(0, 3)];
     Shade(
@@ -165,9 +161,7 @@ Canvas Frost(const Theme& t, std::uint32_t seed) {
   });
 }
 
-}  // namespace
-
-Canvas MakeBack(BackPattern p, const Theme& t, std::uint32_t seed) {
+Canvas Pattern(BackPattern p, const Theme& t, std::uint32_t seed) {
   switch (p) {
     case BackPattern::kClouds:
       return Clouds(t, seed);
@@ -187,6 +181,14 @@ Canvas MakeBack(BackPattern p, const Theme& t, std::uint32_t seed) {
       return Frost(t, seed);
   }
   return Clouds(t, seed);
+}
+
+}  // namespace
+
+Canvas MakeBack(BackPattern p, const Theme& t, std::uint32_t seed) {
+  Canvas c = Pattern(p, t, seed);
+  LevelBack(c, kLevelSigma);
+  return c;
 }
 
 }  // namespace art

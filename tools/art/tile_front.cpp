@@ -17,7 +17,7 @@ Canvas Caustics(const Theme& t, std::uint32_t seed) {
           wv = v + 0.07f * FbmTile(u, v, 2, 3, seed + 2);
     Cells a = WorleyTile(wu, wv, 5, seed), b = WorleyTile(wu + 0.31f, wv + 0.17f, 4, seed + 3);
     float net = std::exp(-(a.f2 - a.f1) * 13.0f) + 0.6f * std::exp(-(b.f2 - b.f1) * 10.0f);
-    float patch = Smoothstep(-0.35f, 0.45f, FbmTile(u, v, 2, 3, seed + 4));
+    float patch = Smoothstep(-0.35f, 0.45f, FbmTile(u, v, 4, 3, seed + 4));
     float k = Clamp01(0.55f * net * net * (0.3f + 0.7f * patch));
     return Paint(Mix(t.glow, Grey(1), 0.5f * k), 0.75f * k);
   });
@@ -56,12 +56,16 @@ Canvas Motes(const Theme& t, std::uint32_t seed) {
   Canvas c(kTileSize, kTileSize);
   Rng rng(seed);
   for (int i = 0; i < 90; ++i) {
+    Spot at = Scatter(rng, i, 90);
     float r = 0.4f + 1.6f * std::pow(rng.Unit(), 2.0f);
-    Glow(c, rng.Range(0, kTileSize), rng.Range(0, kTileSize), r, Mix(t.glow, Grey(1), rng.Unit()),
-         rng.Range(0.35f, 0.85f), rng.Range(0.15f, 0.4f));
+    Rgb col = Mix(t.glow, Grey(1), rng.Unit());
+    float core = rng.Range(0.35f, 0.85f);
+    Glow(c, at.x, at.y, r, col, core, rng.Range(0.15f, 0.4f));
   }
-  for (int i = 0; i < 10; ++i)
-    Glow(c, rng.Range(0, kTileSize), rng.Range(0, kTileSize), rng.Range(4, 9), t.glow, 0.05f, 0.1f);
+  for (int i = 0; i < 10; ++i) {
+    Spot at = Scatter(rng, i, 10);
+    Glow(c, at.x, at.y, rng.Range(4, 9), t.glow, 0.05f, 0.1f);
+  }
   return c;
 }
 
@@ -71,7 +75,8 @@ Canvas Bokeh(const Theme& t, std::uint32_t seed) {
   Rng rng(seed);
   const Rgb lights[] = {t.glow, t.light, t.accent};
   for (int i = 0; i < 26; ++i) {
-    float x = rng.Range(0, kTileSize), y = rng.Range(0, kTileSize), r = rng.Range(5, 24);
+    auto [x, y] = Scatter(rng, i, 26);
+    float r = rng.Range(5, 24);
     float a = rng.Range(0.07f, 0.22f);
     Rgb col = Mix(lights[rng.Int(0, 2)], Grey(1), 0.2f);
     Shade(
@@ -90,7 +95,7 @@ Canvas Bokeh(const Theme& t, std::uint32_t seed) {
 // Slow drifting veils of coloured mist.
 Canvas Veils(const Theme& t, std::uint32_t seed) {
   return ShadeTile([&](float u, float v) {
-    float n = WarpedTile(u, v, seed, 2, 5, 0.5f);
+    float n = WarpedTile(u, v, seed, 4, 5, 0.5f);
     float k = Smoothstep(-0.05f, 0.45f, n);
     return Paint(Mix(t.light, t.glow, Smoothstep(0.2f, 0.6f, n)), 0.32f * k);
   });
@@ -103,8 +108,10 @@ Canvas Aurora(const Theme& t, std::uint32_t seed) {
     for (int ribbon = 0; ribbon < 2; ++ribbon) {
       std::uint32_t s = seed + std::uint32_t(ribbon) * 50;
       float across = 0.3f + 0.4f * float(ribbon);  // a fixed row of the noise for this ribbon
-      float hem = 0.35f + 0.5f * float(ribbon) + 0.08f * std::sin(kTau * u + float(ribbon) * 2.0f) +
-                  0.06f * FbmTile(u, across, 3, 3, s);
+      // The hem wanders by noise more than it swings: a regular swing repeats as a wave.
+      float hem = 0.35f + 0.5f * float(ribbon) +
+                  0.025f * std::sin(kTau * float(2 + ribbon) * u + float(ribbon) * 2.0f) +
+                  0.13f * FbmTile(u, across, 4, 3, s);
       float dv = v - hem;
       dv -= std::floor(dv + 0.5f);  // the nearest repeat of the ribbon
       float shape = dv < 0 ? std::exp(dv * 6.0f) : std::exp(-dv * dv * 2500.0f);
@@ -123,11 +130,14 @@ Canvas Aurora(const Theme& t, std::uint32_t seed) {
 Canvas Sparkles(const Theme& t, std::uint32_t seed) {
   Canvas c(kTileSize, kTileSize);
   Rng rng(seed);
-  for (int i = 0; i < 80; ++i)
-    Glow(c, rng.Range(0, kTileSize), rng.Range(0, kTileSize), rng.Range(0.4f, 0.9f),
-         Mix(t.glow, Grey(1), 0.6f), rng.Range(0.3f, 0.8f), 0.2f);
+  for (int i = 0; i < 80; ++i) {
+    Spot at = Scatter(rng, i, 80);
+    float r = rng.Range(0.4f, 0.9f);
+    Glow(c, at.x, at.y, r, Mix(t.glow, Grey(1), 0.6f), rng.Range(0.3f, 0.8f), 0.2f);
+  }
   for (int i = 0; i < 16; ++i) {
-    float x = rng.Range(0, kTileSize), y = rng.Range(0, kTileSize), len = rng.Range(5, 14);
+    auto [x, y] = Scatter(rng, i, 16);
+    float len = rng.Range(5, 14);
     float a = rng.Range(0.45f, 0.9f);
     Shade(
         c, Around(x, y, len, len),
@@ -148,8 +158,8 @@ Canvas Rings(const Theme& t, std::uint32_t seed) {
   Canvas c(kTileSize, kTileSize);
   Rng rng(seed);
   for (int i = 0; i < 22; ++i) {
-    float x = rng.Range(0, kTileSize), y = rng.Range(0, kTileSize),
-          r = 2.5f + 10.0f * std::pow(rng.Unit(), 2.0f);
+    auto [x, y] = Scatter(rng, i, 22);
+    float r = 2.5f + 10.0f * std::pow(rng.Unit(), 2.0f);
     float a = rng.Range(0.15f, 0.45f);
     Shade(
         c, Around(x, y, r + 2, r + 2),
@@ -170,17 +180,15 @@ Canvas Rings(const Theme& t, std::uint32_t seed) {
 // Thin luminous threads of gas.
 Canvas Wisps(const Theme& t, std::uint32_t seed) {
   return ShadeTile([&](float u, float v) {
-    float n = WarpedTile(u, v, seed, 2, 5, 0.7f);
+    float n = WarpedTile(u, v, seed, 4, 5, 0.7f);
     float ridge = std::pow(std::max(0.0f, 1.0f - std::abs(n) * 1.6f), 7.0f);
-    float body = Smoothstep(-0.2f, 0.5f, FbmTile(u, v, 2, 3, seed + 8));
+    float body = Smoothstep(-0.2f, 0.5f, FbmTile(u, v, 4, 3, seed + 8));
     float k = Clamp01(ridge) * (0.3f + 0.7f * body);
     return Paint(Mix(t.accent, t.glow, k), 0.42f * k);
   });
 }
 
-}  // namespace
-
-Canvas MakeFront(FrontPattern p, const Theme& t, std::uint32_t seed) {
+Canvas Pattern(FrontPattern p, const Theme& t, std::uint32_t seed) {
   switch (p) {
     case FrontPattern::kCaustics:
       return Caustics(t, seed);
@@ -202,6 +210,21 @@ Canvas MakeFront(FrontPattern p, const Theme& t, std::uint32_t seed) {
       return Wisps(t, seed);
   }
   return Motes(t, seed);
+}
+
+// Patterns of scattered small shapes are spread out as they are drawn; levelling would only
+// dim the shapes that happen to lie close together.
+bool Scattered(FrontPattern p) {
+  using F = FrontPattern;
+  return p == F::kMotes || p == F::kBokeh || p == F::kSparkles || p == F::kRings;
+}
+
+}  // namespace
+
+Canvas MakeFront(FrontPattern p, const Theme& t, std::uint32_t seed) {
+  Canvas c = Pattern(p, t, seed);
+  if (!Scattered(p)) LevelFront(c, kLevelSigma);
+  return c;
 }
 
 }  // namespace art

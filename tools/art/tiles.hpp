@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "tools/art/canvas.hpp"
+#include "tools/art/noise.hpp"
 
 // The tiled background pictures. Every set has a colour theme shared by its two pairs: a back
 // layer (opaque) and a front layer (partly clear) that drifts over it at twice the speed.
@@ -29,6 +30,20 @@ Canvas MakeTile(int set, char layer);
 
 Canvas MakeBack(BackPattern p, const Theme& t, std::uint32_t seed);
 Canvas MakeFront(FrontPattern p, const Theme& t, std::uint32_t seed);
+
+// Take out of a tile the light and dark patches (LevelBack) or the denser and clearer
+// stretches (LevelFront) larger than about sigma pixels; finer texture stays as it is.
+void LevelBack(Canvas& c, float sigma);
+void LevelFront(Canvas& c, float sigma);
+// Patches this large and larger are what the eye finds the tiling by.
+inline constexpr float kLevelSigma = 16;
+
+// Where the i-th of n small shapes goes: one to each cell of a grid before any cell gets a
+// second, so they spread over the tile instead of clumping somewhere in every copy.
+struct Spot {
+  float x, y;
+};
+Spot Scatter(Rng& rng, int i, int n);
 
 // Paints every pixel of a new tile from paint(u, v), u and v in [0, 1) across it.
 template <class PaintFn>

@@ -25,10 +25,6 @@ bool SavePNG(const TPixmap& p, const std::string& path) {
   return Report(PixmapSavePNG(p, path, 6) == 1, path);
 }
 
-bool SavePNG(const Canvas& c, int format, bool dither, const std::string& path) {
-  return SavePNG(ToPixmap(c, format, dither), path);
-}
-
 std::map<std::string, Canvas> AtlasPictures() {
   std::map<std::string, Canvas> p;
   for (int set = 1; set <= 10; ++set) {
@@ -85,6 +81,10 @@ bool WriteIcon(const std::string& dir) {
 }
 
 }  // namespace
+
+bool SavePNG(const Canvas& c, int format, bool dither, const std::string& path) {
+  return SavePNG(ToPixmap(c, format, dither), path);
+}
 
 bool WriteAssets(const std::string& dir) {
   return WriteAtlas(dir) && WriteTiles(dir) && WritePreview(dir) && WriteIcon(dir) &&

@@ -111,12 +111,13 @@ class TList {
       walk.current = node;
       walk.next = node->next.get();  // taken before the object is handled
       // A long list outgrows the cache and each object is a fresh miss: the front of the one
-      // two places on (where a sprite keeps what a step reads) and the node after it are asked
-      // for now, so they arrive while this one is handled.
+      // two places on (a sprite's first six lines hold what a step reads) and the node after
+      // it are asked for now, so they arrive while this one is handled.
       if (walk.next && walk.next->next) {
         const Node* two = walk.next->next.get();
         const char* ahead = reinterpret_cast<const char*>(two->value.get());
-        for (int line = 0; line < 4; ++line) __builtin_prefetch(ahead + line * 64);
+        constexpr int kLines = int(std::min<std::size_t>(6, (sizeof(T) + 63) / 64));
+        for (int line = 0; line < kLines; ++line) __builtin_prefetch(ahead + line * 64);
         __builtin_prefetch(two->next.get());
       }
       if (T* value = node->value.get()) f(*value);

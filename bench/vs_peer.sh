@@ -31,7 +31,8 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 field() { sed -n "s/^[[:space:]]*$2: //p" "$1"; }
 
 # One run: appends "name fps cpu_ms_per_frame cpu_ms_per_wall_s x_ms_per_frame with_x_ms_per_frame
-# rss_mib" to results; some GL programs leave part of their drawing to the X server.
+# with_x_ms_per_wall_s rss_mib" to results; some GL programs leave part of their drawing to the X
+# server, which the machine pays for as well.
 run() {
   local name=$1; shift
   rm -f "$work/count"
@@ -57,8 +58,8 @@ run() {
       -v m="$(field "$work/time" 'Maximum resident set size (kbytes)')" \
       'BEGIN { wall = t1 - t0; cpu = (u + s) * 1000; f = f > 0 ? f : 1;
                xms = x * 1000 / hz
-               printf "%s %.1f %.2f %.0f %.2f %.2f %.1f\n", n, f / wall, cpu / f, cpu / wall,
-                      xms / f, (cpu + xms) / f, m / 1024 }' >>"$work/results"
+               printf "%s %.1f %.2f %.0f %.2f %.2f %.0f %.1f\n", n, f / wall, cpu / f, cpu / wall,
+                      xms / f, (cpu + xms) / f, (cpu + xms) / wall, m / 1024 }' >>"$work/results"
   tail -1 "$work/results" >&2
 }
 
@@ -78,24 +79,24 @@ awk '
       t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
     return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
   }
-  { for (c = 2; c <= 7; c++) v[$1, c] = v[$1, c] " " $c }
+  { for (c = 2; c <= 8; c++) v[$1, c] = v[$1, c] " " $c }
   END {
     split("fps cpu_ms_per_frame cpu_ms_per_wall_s x_server_ms_per_frame with_x_server_ms_per_frame" \
-          " peak_rss_mib", key, " ")
+          " with_x_server_ms_per_wall_s peak_rss_mib", key, " ")
     name[1] = "bubble3d"; name[2] = "vorpelsaver"; name[3] = "ratio"
-    for (c = 2; c <= 7; c++) {
+    for (c = 2; c <= 8; c++) {
       m[1, c] = median(v[name[1], c]); m[2, c] = median(v[name[2], c])
       m[3, c] = m[1, c] > 0 ? m[2, c] / m[1, c] : 0
     }
-    printf "%-12s %8s %14s %14s %12s %14s %10s\n", "", "fps", "CPU ms/frame", "CPU ms/wall s",
-           "X ms/frame", "with X ms/fr", "peak MiB"
+    printf "%-12s %8s %14s %14s %12s %14s %14s %10s\n", "", "fps", "CPU ms/frame",
+           "CPU ms/wall s", "X ms/frame", "with X ms/fr", "with X ms/wall", "peak MiB"
     for (p = 1; p <= 3; p++)
-      printf "%-12s %8.2f %14.2f %14.2f %12.2f %14.2f %10.2f\n", name[p], m[p, 2], m[p, 3],
-             m[p, 4], m[p, 5], m[p, 6], m[p, 7]
+      printf "%-12s %8.2f %14.2f %14.2f %12.2f %14.2f %14.2f %10.2f\n", name[p], m[p, 2],
+             m[p, 3], m[p, 4], m[p, 5], m[p, 6], m[p, 7], m[p, 8]
     printf "{"
     for (p = 1; p <= 3; p++) {
       printf "%s\"%s\":{", (p > 1 ? "," : ""), name[p]
-      for (c = 2; c <= 7; c++) printf "%s\"%s\":%.3f", (c > 2 ? "," : ""), key[c - 1], m[p, c]
+      for (c = 2; c <= 8; c++) printf "%s\"%s\":%.3f", (c > 2 ? "," : ""), key[c - 1], m[p, c]
       printf "}"
     }
     printf ",\"seconds\":%d,\"rounds\":%d}\n", secs, rounds

@@ -21,9 +21,25 @@ class ConfigE2E : public ProgramTest {
     return window;
   }
 
+  // Clicks once the pointer rests on the point and the hover drawn there has settled, so that a
+  // slow program (a loaded machine, the sanitizers) has seen the pointer arrive.
   void ClickAt(int x, int y) {
-    MovePointer(wx + x, wy + y);
+    Hover(x, y);
     Xdo({"click", "1"});
+  }
+
+  // Moves the pointer to the point and waits until the picture around it stops changing; the
+  // picture it settled on.
+  PixmapPtr Hover(int x, int y) {
+    MovePointer(wx + x, wy + y);
+    PixmapPtr settled;
+    WaitUntil([&] {
+      PixmapPtr last = settled;
+      SleepMs(300);
+      settled = Around(x, y);
+      return last && settled && SamePicture(*last, *settled);
+    }, 15000);
+    return settled;
   }
 
   // The part of the window around a point.
@@ -37,17 +53,10 @@ class ConfigE2E : public ProgramTest {
     }, 15000);
   }
 
-  // Clicks the check box once the pointer rests on it and its hover has settled, then waits for
-  // it to flip: two clicks the program sees in one frame count once.
+  // Clicks the check box, then waits for it to flip: two clicks the program sees in one frame
+  // count once.
   bool FlipCheckBox() {
-    MovePointer(wx + kCheckX, wy + kCheckY);
-    PixmapPtr before;
-    WaitUntil([&] {
-      PixmapPtr last = before;
-      SleepMs(300);
-      before = Around(kCheckX, kCheckY);
-      return last && before && SamePicture(*last, *before);
-    }, 15000);
+    PixmapPtr before = Hover(kCheckX, kCheckY);
     Xdo({"click", "1"});
     return WaitForChangeAround(kCheckX, kCheckY, before);
   }

@@ -1,6 +1,8 @@
 // The map's tiles: seamless ground, water in three frames, walls, and objects on clear.
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <functional>
 #include <utility>
 
@@ -18,6 +20,14 @@ using paint::Fill;
 using paint::Outlined;
 
 constexpr float kTwoPi = 6.2831853f;
+
+// The distance to a union of circles, each {centre x, centre y, radius}.
+template <std::size_t N>
+float SdBlobs(float x, float y, const float (&blobs)[N][3]) {
+  float d = 1e9f;
+  for (const auto& b : blobs) d = std::min(d, art::SdCircle(x, y, b[0], b[1], b[2]));
+  return d;
+}
 
 // A picture of cells across x down cells, painted pixel by pixel from (u, v) in [0, 1).
 Canvas ShadeCell(const std::function<Rgb(float, float)>& colour, int across = 1, int down = 1) {
@@ -132,11 +142,7 @@ Canvas Brick() {
 Canvas Bush() {
   Canvas c(kTile, kTile);
   const float blobs[][3] = {{11, 19, 8}, {21, 19, 8}, {16, 12, 9}, {9, 13, 6}, {23, 12, 6}};
-  auto sdf = [&](float x, float y) {
-    float d = 1e9f;
-    for (auto& b : blobs) d = std::min(d, art::SdCircle(x, y, b[0], b[1], b[2]));
-    return d;
-  };
+  auto sdf = [&](float x, float y) { return SdBlobs(x, y, blobs); };
   Fill(
       c, paint::All(c), [&](float x, float y) { return sdf(x, y) - 1.0f; }, Hex(0x163d1a));
   art::FillShape(c, paint::All(c), sdf, [](float x, float y) {
@@ -227,11 +233,7 @@ Canvas Tree() {
       c, paint::All(c), [](float x, float y) { return art::SdRoundBox(x, y, 32, 50, 5, 11, 2); },
       Hex(0x7a4b26));
   const float blobs[][3] = {{32, 24, 18}, {18, 30, 12}, {46, 30, 12}, {24, 14, 11}, {40, 14, 11}};
-  auto crown = [&](float x, float y) {
-    float d = 1e9f;
-    for (auto& b : blobs) d = std::min(d, art::SdCircle(x, y, b[0], b[1], b[2]));
-    return d;
-  };
+  auto crown = [&](float x, float y) { return SdBlobs(x, y, blobs); };
   Fill(
       c, paint::All(c), [&](float x, float y) { return crown(x, y) - 1.2f; }, Hex(0x123a1a));
   art::FillShape(c, paint::All(c), crown, [](float x, float y) {
@@ -247,11 +249,7 @@ Canvas Tree() {
 Canvas Boulder() {
   Canvas c(2 * kTile, 2 * kTile);
   const float blobs[][3] = {{30, 36, 22}, {44, 42, 15}, {20, 44, 14}};
-  auto rock = [&](float x, float y) {
-    float d = 1e9f;
-    for (auto& b : blobs) d = std::min(d, art::SdCircle(x, y, b[0], b[1], b[2]));
-    return std::max(d, y - 58.0f);
-  };
+  auto rock = [&](float x, float y) { return std::max(SdBlobs(x, y, blobs), y - 58.0f); };
   Outlined(c, paint::All(c), rock, Hex(0x8b8d94), 1.2f);
   art::FillShape(c, paint::All(c), rock, [](float x, float y) {
     float light = art::Clamp01(1.15f - std::hypot(x - 22, y - 20) / 42.0f);
